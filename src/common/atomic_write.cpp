@@ -1,0 +1,47 @@
+#include "common/atomic_write.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/files.h"
+
+namespace qc {
+
+WriteResult atomicWrite(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
+    size_t slash = path.rfind('/');
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temp = parentDirectory(path) + "/." + base + ".XXXXXX";
+    int fd = mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return {false, strerror(errno)};
+
+    auto fail = [&](int error) {
+        close(fd);
+        (void)unlink(temp.c_str());
+        return WriteResult{false, strerror(error)};
+    };
+    for (size_t done = 0; done < bytes.size();) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail(errno);
+        done += static_cast<size_t>(n);
+    }
+    if (fsync(fd) != 0) return fail(errno);
+    if (fchmod(fd, mode.value_or(defaultFileMode())) != 0) return fail(errno);
+    if (close(fd) != 0) {
+        int error = errno;
+        (void)unlink(temp.c_str());
+        return {false, strerror(error)};
+    }
+    if (rename(temp.c_str(), path.c_str()) != 0) {
+        int error = errno;
+        (void)unlink(temp.c_str());
+        return {false, strerror(error)};
+    }
+    return {true, {}};
+}
+
+}  // namespace qc

@@ -1,0 +1,155 @@
+#include "common/plist.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "common/files.h"
+
+namespace qc {
+
+// libplist 2.2 calls its integer type PLIST_UINT and keeps the sign in the
+// bits of the 64-bit value; newer releases call it PLIST_INT and keep
+// PLIST_UINT as an alias. These two helpers are the only place that knows.
+namespace {
+
+std::optional<int64_t> integerValue(plist_t node) {
+    if (!node || plist_get_node_type(node) != PLIST_UINT) return std::nullopt;
+    uint64_t raw = 0;
+    plist_get_uint_val(node, &raw);
+    return static_cast<int64_t>(raw);
+}
+
+plist_t newIntegerNode(int64_t value) {
+    return plist_new_uint(static_cast<uint64_t>(value));
+}
+
+std::optional<std::string> stringValue(plist_t node) {
+    if (!node || plist_get_node_type(node) != PLIST_STRING) return std::nullopt;
+    char* raw = nullptr;
+    plist_get_string_val(node, &raw);
+    if (!raw) return std::nullopt;
+    std::string value(raw);
+    free(raw);
+    return value;
+}
+
+bool isDict(plist_t node) {
+    return node && plist_get_node_type(node) == PLIST_DICT;
+}
+
+plist_t sortedCopy(plist_t node) {
+    if (plist_get_node_type(node) == PLIST_ARRAY) {
+        plist_t array = plist_new_array();
+        for (uint32_t i = 0; i < plist_array_get_size(node); ++i)
+            plist_array_append_item(array, sortedCopy(plist_array_get_item(node, i)));
+        return array;
+    }
+    if (plist_get_node_type(node) != PLIST_DICT) return plist_copy(node);
+    std::vector<std::pair<std::string, plist_t>> items;
+    plist_dict_iter it = nullptr;
+    plist_dict_new_iter(node, &it);
+    for (;;) {
+        char* key = nullptr;
+        plist_t value = nullptr;
+        plist_dict_next_item(node, it, &key, &value);
+        if (!key) break;
+        items.emplace_back(key, value);
+        free(key);
+    }
+    free(it);
+    std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    plist_t dict = plist_new_dict();
+    for (const auto& [key, value] : items) plist_dict_set_item(dict, key.c_str(), sortedCopy(value));
+    return dict;
+}
+
+}  // namespace
+
+Plist parsePlist(const std::string& bytes) {
+    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return nullptr;
+    plist_t root = nullptr;
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+    return Plist(root);
+}
+
+Plist readPlistDict(const std::string& path) {
+    auto bytes = readRegularFile(path);
+    if (!bytes) return nullptr;
+    Plist root = parsePlist(*bytes);
+    if (!isDict(root.get())) return nullptr;
+    return root;
+}
+
+std::optional<std::string> dictString(plist_t dict, const char* key) {
+    if (!isDict(dict)) return std::nullopt;
+    return stringValue(plist_dict_get_item(dict, key));
+}
+
+std::optional<bool> dictBool(plist_t dict, const char* key) {
+    if (!isDict(dict)) return std::nullopt;
+    plist_t node = plist_dict_get_item(dict, key);
+    if (!node || plist_get_node_type(node) != PLIST_BOOLEAN) return std::nullopt;
+    uint8_t value = 0;
+    plist_get_bool_val(node, &value);
+    return value != 0;
+}
+
+std::optional<int64_t> dictInteger(plist_t dict, const char* key) {
+    if (!isDict(dict)) return std::nullopt;
+    return integerValue(plist_dict_get_item(dict, key));
+}
+
+std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char* key) {
+    if (!isDict(dict)) return std::nullopt;
+    plist_t node = plist_dict_get_item(dict, key);
+    if (!node || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+    std::vector<std::string> values;
+    for (uint32_t i = 0; i < plist_array_get_size(node); ++i) {
+        auto value = stringValue(plist_array_get_item(node, i));
+        if (!value) return std::nullopt;
+        values.push_back(std::move(*value));
+    }
+    return values;
+}
+
+Plist newDict() {
+    return Plist(plist_new_dict());
+}
+
+void setString(plist_t dict, const char* key, const std::string& value) {
+    plist_dict_set_item(dict, key, plist_new_string(value.c_str()));
+}
+
+void setBool(plist_t dict, const char* key, bool value) {
+    plist_dict_set_item(dict, key, plist_new_bool(value ? 1 : 0));
+}
+
+void setInteger(plist_t dict, const char* key, int64_t value) {
+    plist_dict_set_item(dict, key, newIntegerNode(value));
+}
+
+void setStringArray(plist_t dict, const char* key, const std::vector<std::string>& values) {
+    plist_t array = plist_new_array();
+    for (const auto& value : values) plist_array_append_item(array, plist_new_string(value.c_str()));
+    plist_dict_set_item(dict, key, array);
+}
+
+void setStringDict(plist_t dict, const char* key, const std::map<std::string, std::string>& values) {
+    plist_t inner = plist_new_dict();
+    for (const auto& [k, v] : values) plist_dict_set_item(inner, k.c_str(), plist_new_string(v.c_str()));
+    plist_dict_set_item(dict, key, inner);
+}
+
+std::string toXml(plist_t node) {
+    // Keys in sorted order, as the platform's own writer puts them.
+    Plist sorted(sortedCopy(node));
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(sorted.get(), &xml, &length);
+    std::string text = xml ? std::string(xml, length) : std::string();
+    free(xml);
+    return text;
+}
+
+}  // namespace qc
