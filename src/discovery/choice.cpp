@@ -1,0 +1,157 @@
+#include "discovery/choice.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <locale.h>
+#include <unistd.h>
+#include <wctype.h>
+
+#ifdef __APPLE__
+#include <xlocale.h>
+#endif
+
+#include "cli/console.h"
+#include "cli/dispatch.h"
+#include "common/text.h"
+#include "common/utf8.h"
+#include "discovery/exchange.h"
+
+namespace qc {
+
+namespace {
+
+// Case tables of a UTF-8 locale of our own choosing: the process locale
+// (plain C under launchd) must not change the order of servers.
+locale_t caseLocale() {
+    static const locale_t locale = [] {
+        for (const char* name : {"C.UTF-8", "en_US.UTF-8", "UTF-8"}) {
+            if (locale_t l = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(nullptr))) return l;
+        }
+        return static_cast<locale_t>(nullptr);
+    }();
+    return locale;
+}
+
+char32_t lowerCodePoint(char32_t cp) {
+    if (cp < 0x80) return cp >= 'A' && cp <= 'Z' ? cp + 32 : cp;
+    locale_t locale = caseLocale();
+    return locale ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), locale)) : cp;
+}
+
+// One line from standard input, without its line break; end of input is empty.
+std::string readInputLine() {
+    std::string line;
+    char c;
+    for (;;) {
+        ssize_t n = read(STDIN_FILENO, &c, 1);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0 || c == '\n') break;
+        line += c;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+std::string countedClients(int64_t clients) {
+    return std::to_string(clients) + " client" + (clients == 1 ? "" : "s");
+}
+
+}  // namespace
+
+std::string lowercasedName(const std::string& name) {
+    auto codePoints = decodeUtf8(name);
+    if (!codePoints) return name;
+    std::string lowered;
+    lowered.reserve(name.size());
+    for (char32_t cp : *codePoints) {
+        // The one unconditional mapping to two code points: İ becomes i and a combining dot.
+        if (cp == 0x0130) {
+            lowered += "i\u0307";
+            continue;
+        }
+        appendUtf8(lowered, lowerCodePoint(cp));
+    }
+    return lowered;
+}
+
+void sortByName(std::vector<DiscoveredServer>& servers) {
+    // UTF-8 bytes compare in code-point order.
+    std::vector<std::pair<std::string, DiscoveredServer>> keyed;
+    keyed.reserve(servers.size());
+    for (auto& server : servers) keyed.emplace_back(lowercasedName(server.name), std::move(server));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    servers.clear();
+    for (auto& entry : keyed) servers.push_back(std::move(entry.second));
+}
+
+std::vector<DiscoveredServer> availableServers() {
+    std::vector<DiscoveredServer> servers = discover();
+    std::erase_if(servers, [](const DiscoveredServer& s) { return !s.available(); });
+    sortByName(servers);
+    return servers;
+}
+
+std::string serverLine(size_t position, const DiscoveredServer& s) {
+    return "  [" + std::to_string(position) + "] " + s.name + "  \u2014  " + s.address + "  (stratum " +
+           std::to_string(s.stratum) + ", " + s.source + ", v" + s.ver + ", " + countedClients(s.clients) + ")";
+}
+
+std::string unavailableLine(const DiscoveredServer& s) {
+    const char* reason = !s.accepting ? "not accepting clients" : "not synced yet";
+    return "  [-] " + s.name + "  \u2014  " + s.address + "  (unavailable: " + reason + ")";
+}
+
+void printServers(const std::vector<DiscoveredServer>& servers) {
+    for (size_t i = 0; i < servers.size(); ++i) outln(serverLine(i + 1, servers[i]));
+}
+
+void cmdDiscover() {
+    std::vector<DiscoveredServer> servers = discover(kDiscoveryTimeoutMs);
+    sortByName(servers);
+    if (servers.empty()) {
+        outln("No Quorvandel servers found on this network.");
+        outln("Make sure the server has \"Advertise on network\" enabled, or use --server <ip>.");
+        finish(1);
+    }
+    outln("Found " + std::to_string(servers.size()) + " Quorvandel server(s):");
+    outln("");
+    std::vector<DiscoveredServer> available, unavailable;
+    for (auto& server : servers) (server.available() ? available : unavailable).push_back(server);
+    printServers(available);
+    for (const auto& server : unavailable) outln(unavailableLine(server));
+    outln("");
+    finish(0);
+}
+
+std::optional<size_t> parseSelection(const std::string& line, size_t count) {
+    auto number = parseInt64(trimBlanks(line));
+    if (!number || *number < 1 || static_cast<uint64_t>(*number) > count) return std::nullopt;
+    return static_cast<size_t>(*number);
+}
+
+ResolvedServer resolveServer() {
+    // A given address is used as it stands, without any network traffic.
+    if (auto server = optValue("--server")) return {*server, optValue("--name")};
+
+    std::vector<DiscoveredServer> servers = availableServers();
+    if (servers.empty()) {
+        errln("No Quorvandel servers found. Use:  install --server <ip>");
+        finish(1);
+    }
+    if (servers.size() == 1) {
+        outln("Found " + servers[0].name + " at " + servers[0].address + ".");
+        return {servers[0].address, servers[0].name};
+    }
+    outln("Select a server:");
+    printServers(servers);
+    out("Number: ");
+    auto choice = parseSelection(readInputLine(), servers.size());
+    if (!choice) {
+        errln("Invalid selection.");
+        finish(1);
+    }
+    const DiscoveredServer& chosen = servers[*choice - 1];
+    return {chosen.address, chosen.name};
+}
+
+}  // namespace qc
