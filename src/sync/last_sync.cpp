@@ -1,0 +1,33 @@
+#include "sync/last_sync.h"
+
+#include "cli/process.h"
+#include "cli/table.h"
+#include "common/atomic_write.h"
+#include "common/clock.h"
+#include "common/files.h"
+#include "common/text.h"
+#include "common/utf8.h"
+#include "jobs/installed.h"
+
+namespace qc {
+
+void recordLastSync() {
+    ensureStateDir();
+    const std::string& path = table().kLastSyncPath;
+    (void)atomicWrite(path, std::to_string(nowWholeSeconds()) + "\n", 0644);
+    (void)run("/bin/chmod", {"644", path});
+}
+
+std::optional<int64_t> parseLastSync(const std::string& text) {
+    auto value = parseInt64(trimBlanksAndNewlines(text));
+    if (!value || *value < 1) return std::nullopt;
+    return value;
+}
+
+std::optional<int64_t> lastSyncRecord() {
+    auto bytes = readRegularFile(table().kLastSyncPath);
+    if (!bytes || !isValidUtf8(*bytes)) return std::nullopt;
+    return parseLastSync(*bytes);
+}
+
+}  // namespace qc

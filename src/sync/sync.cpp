@@ -1,0 +1,71 @@
+#include "sync/sync.h"
+
+#include <algorithm>
+
+#include "cli/console.h"
+#include "cli/process.h"
+#include "cli/table.h"
+#include "common/clock.h"
+#include "common/text.h"
+#include "sync/last_sync.h"
+#include "sync/time_text.h"
+
+namespace qc {
+
+namespace {
+constexpr double kFreshBootSeconds = 300.0;
+constexpr int kBootRetries = 20;
+constexpr auto kBootRetryPause = std::chrono::seconds(30);
+constexpr size_t kManyLines = 5;
+constexpr std::string_view kSntpMarker = "sntp: ";
+}  // namespace
+
+std::vector<std::string> sntpLinesToPrint(std::string_view output, int code) {
+    std::vector<std::string> lines;
+    for (auto line : nonEmptyLines(output)) {
+        auto trimmed = trimBlanks(line);
+        if (!trimmed.empty()) lines.emplace_back(trimmed);
+    }
+    if (code == 0 || lines.size() < kManyLines) return lines;
+
+    // A long failure repeats itself: keep each sntp message once.
+    std::vector<std::string> messages;
+    for (const auto& line : lines) {
+        size_t at = line.find(kSntpMarker);
+        if (at == std::string::npos) continue;
+        std::string message = line.substr(at);
+        if (std::find(messages.begin(), messages.end(), message) == messages.end()) messages.push_back(message);
+    }
+    return messages;
+}
+
+bool oneSync(const std::string& server) {
+    const Table& t = table();
+    const std::string stamp = nowText();
+    const std::string program = t.kSntpStandIn.value_or("/usr/bin/sntp");
+    const std::vector<std::string> arguments =
+        t.testMode() ? std::vector<std::string>{server} : std::vector<std::string>{"-sS", server};
+    RunResult result = run(program, arguments);
+    outln(stamp + " quorvandel-connect: sync against " + server + " (exit " + std::to_string(result.code) + ")");
+    for (const auto& line : sntpLinesToPrint(result.out, result.code)) outln(line);
+    if (result.code != 0) return false;
+    recordLastSync();
+    return true;
+}
+
+void cmdSync(const std::string& server) {
+    requireRoot("sync --server " + server);
+    if (oneSync(server)) finish(0);
+    if (systemUptimeSeconds() >= kFreshBootSeconds) finish(1);
+
+    // Right after a boot the network and the server often need a while.
+    outln("quorvandel-connect: fresh boot \u2014 retrying up to 10 min for the server...");
+    for (int attempt = 1; attempt <= kBootRetries; ++attempt) {
+        sleepFor(kBootRetryPause);
+        outln("quorvandel-connect: boot retry " + std::to_string(attempt) + "/" + std::to_string(kBootRetries));
+        if (oneSync(server)) finish(0);
+    }
+    finish(1);
+}
+
+}  // namespace qc
