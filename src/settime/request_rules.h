@@ -1,0 +1,26 @@
+// The rules a set-time request must pass, apart from the files they read.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qc {
+
+inline constexpr size_t kMaxRequestBytes = 64;
+
+struct Request {
+    std::string command;  // a time text, "revoke", or anything else the clock setting refuses
+    std::string nonce;
+};
+
+// The bytes read from the request file: UTF-8, two fields separated by spaces
+// only, the second a nonce of 8 to 32 lower-case hexadecimal digits.
+std::optional<Request> parseRequest(std::string_view bytes);
+// The last answer began with this nonce: the request was served already.
+bool isAnsweredIn(const Request& request, const std::optional<std::string>& resultText);
+// At most the window apart, in either direction; exactly the window passes.
+bool isFresh(double now, int64_t modifiedSeconds, double window);
+
+}  // namespace qc
