@@ -1,0 +1,37 @@
+// launchd domain and service targets as launchctl spells them:
+// "system", "gui/<uid>", "user/<uid>", and "<domain>/<label>".
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum class DomainKind { System, Gui, User };
+
+struct Domain {
+  DomainKind kind = DomainKind::System;
+  uid_t uid = 0;     // owner of a gui or user domain
+  std::string name;  // as typed: "gui/501"
+};
+
+struct Service {
+  Domain domain;
+  std::string label;  // everything after the domain and its "/"
+};
+
+std::optional<Domain> parseDomain(std::string_view text);
+std::optional<Service> parseService(std::string_view text);
+
+// Folder name of a domain in the state tree: "gui/501" -> "gui_501".
+std::string domainKey(const Domain& domain);
+
+// Who may load and unload jobs: root anywhere, a user only in its own domains.
+bool mayModify(const Domain& domain, uid_t euid);
+
+// launchctl's words for a service that is not loaded.
+std::string notFoundText(const Service& service);
+
+// Labels that can name a folder of the state tree without escaping it.
+bool storableLabel(std::string_view label);
