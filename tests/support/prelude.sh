@@ -1,0 +1,58 @@
+# Helpers for the "%" lines of transcripts. They run as root inside the
+# sandbox; $ROOT, $STATE, $LOG, $WORK, $TOOL, $BUILD and $SRC are set.
+
+NOBODY=65534
+
+# The tool, or any program, as nobody in test mode, or as nobody outside it.
+as_nobody() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" ${EXTRA_ENV:-} "$@"; }
+as_user() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin "$@"; }
+
+# Waits up to $2 seconds (default 10) for the shell test $1 to hold.
+wait_for() {
+  local i
+  for i in $(seq $(( ${2:-10} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
+  echo "gave up waiting for: $1" >&2
+  return 1
+}
+
+# The Quorvandel server simulator in the background, ready on return.
+# Its log of received datagrams is $WORK/sim.jsonl.
+start_sim() {
+  rm -f "$WORK/sim.ready"
+  "$BUILD/tools/quorvandel-sim" --log "$WORK/sim.jsonl" --ready-file "$WORK/sim.ready" "$@" >>"$WORK/sim.out" 2>&1 &
+  wait_for '[ -e "$WORK/sim.ready" ]'
+}
+# Valid discovery queries the simulator received.
+sim_queries() { grep -c '"valid_query": *true' "$WORK/sim.jsonl" || true; }
+
+# A real NTP server on a loopback address ($1, default 127.0.0.1); chronyd
+# with -x never touches the clock, and the sandbox has taken the right anyway.
+start_ntp() {
+  local address=${1:-127.0.0.1} dir="$WORK/ntp-${1:-127.0.0.1}"
+  mkdir -p "$dir"
+  printf 'local stratum 8\nallow %s\nbindaddress %s\ncmdport 0\npidfile %s/chronyd.pid\n' \
+    "$address" "$address" "$dir" >"$dir/chrony.conf"
+  chronyd -x -d -u root -f "$dir/chrony.conf" >"$dir/log" 2>&1 &
+  local hex
+  hex=$(printf '%02X' $(echo "$address" | tr . ' ') | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/')
+  wait_for "grep -q ' $hex:007B ' /proc/net/udp"
+}
+
+# An executable script for nobody, e.g. an sntp stand-in: sntp_script NAME BODY.
+sntp_script() {
+  printf '#!/bin/sh\n%s\n' "$2" >"$WORK/$1"
+  chmod 755 "$WORK/$1"
+}
+
+# A fault of the launchctl stand-in: fault NAME [CONTENT].
+fault() { printf '%s' "${2:-}" >/run/quorvandel-standins/launchd/"$1"; chmod 666 /run/quorvandel-standins/launchd/"$1"; }
+launchctl_calls() { cat /run/quorvandel-standins/launchd/calls.log 2>/dev/null || true; }
+
+# A property list as XML, whatever its encoding on disk.
+plist() { plistutil -i "$1" -f xml -o - 2>/dev/null || plistutil -i "$1" -o -; }
+# Mode and owner: "644 nobody:nogroup".
+mode() { stat -c '%a %U:%G' "$@"; }
+# Sets a file's modification time to $2 seconds ago (negative: in the future).
+age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
+# The test root's files, one path a line, relative to it.
+tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }

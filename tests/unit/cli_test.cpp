@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <unistd.h>
+
+#include "cli/dispatch.h"
+#include "cli/process.h"
+#include "cli/table.h"
+
+namespace qc {
+namespace {
+
+TableInputs inputs(uid_t euid, uid_t ruid, std::map<std::string, std::string> env,
+                   std::vector<std::string> args = {"quorvandel-connect", "status"}) {
+    TableInputs in;
+    in.args = std::move(args);
+    in.euid = euid;
+    in.ruid = ruid;
+    in.getenv = [env](const char* name) -> std::optional<std::string> {
+        auto it = env.find(name);
+        if (it == env.end()) return std::nullopt;
+        return it->second;
+    };
+    return in;
+}
+
+TEST(Table, RootNeverEntersTestModeWhateverTheEnvironment) {
+    Table t = buildTable(inputs(0, 0, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/tmp/r"},
+                                       {"QUORVANDEL_CONNECT_TEST_SNTP", "/bin/true"}}));
+    EXPECT_FALSE(t.kTestRoot);
+    EXPECT_EQ(t.kDomain, "system");
+    EXPECT_EQ(t.kLabel, "com.quorvandel.connect");
+    EXPECT_EQ(t.kPlistPath, "/Library/LaunchDaemons/com.quorvandel.connect.plist");
+    EXPECT_EQ(t.kInstalledBin, "/Library/PrivilegedHelperTools/com.quorvandel.connect");
+    EXPECT_EQ(t.kLegacyBin, "/usr/local/sbin/quorvandel-connect");
+    EXPECT_EQ(t.kStatePath, "/Library/Application Support/Quorvandel Connect/before-setup.plist");
+    EXPECT_EQ(t.kLogPath, "/var/log/quorvandel-connect.log");
+    EXPECT_EQ(t.kSetTimeLabel, "com.quorvandel.connect.settime");
+    EXPECT_EQ(t.kSetTimePlistPath, "/Library/LaunchDaemons/com.quorvandel.connect.settime.plist");
+    EXPECT_EQ(t.kSetTimeRequestPath, "/Library/Application Support/Quorvandel Connect/set-time-request");
+    EXPECT_EQ(t.kSetTimeGrantPath, "/Library/Application Support/Quorvandel Connect/set-time-grant.plist");
+    EXPECT_EQ(t.kSetTimeResultPath, "/Library/Application Support/Quorvandel Connect/set-time-result");
+    EXPECT_EQ(t.kSyncNowPath, "/Library/Application Support/Quorvandel Connect/sync-now");
+    EXPECT_EQ(t.kLastSyncPath, "/Library/Application Support/Quorvandel Connect/last-sync");
+    EXPECT_EQ(t.kFakeClockPath, "/clock-set-to");
+    EXPECT_EQ(t.kFakeSettingsPath, "/system-time-settings.plist");
+    EXPECT_FALSE(t.kSntpStandIn);
+    EXPECT_EQ(t.kResultTag, "quorvandel-connect-result:");
+    EXPECT_EQ(t.kDefaultInterval, 1800);
+    EXPECT_EQ(t.kRequestFreshSeconds, 30.0);
+}
+
+TEST(Table, TestModeMovesEveryPathUnderTheRootAndUsesTheRealUserDomain) {
+    Table t = buildTable(inputs(1000, 501, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/r"}}));
+    ASSERT_TRUE(t.kTestRoot);
+    EXPECT_EQ(*t.kTestRoot, "/r");
+    EXPECT_EQ(t.kDomain, "gui/501");
+    EXPECT_EQ(t.kLabel, "com.quorvandel.connect.selftest");
+    EXPECT_EQ(t.kPlistPath, "/r/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist");
+    EXPECT_EQ(t.kInstalledBin, "/r/Library/PrivilegedHelperTools/com.quorvandel.connect");
+    EXPECT_EQ(t.kStatePath, "/r/Library/Application Support/Quorvandel Connect/before-setup.plist");
+    EXPECT_EQ(t.kSetTimePlistPath, "/r/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist");
+    EXPECT_EQ(t.kLogPath, "/r/var/log/quorvandel-connect.log");
+    EXPECT_EQ(t.kFakeClockPath, "/r/clock-set-to");
+    EXPECT_EQ(t.kFakeSettingsPath, "/r/system-time-settings.plist");
+    EXPECT_EQ(t.kLegacyBin, "/r/usr/local/sbin/quorvandel-connect");
+}
+
+TEST(Table, EnvironmentEdges) {
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> env;
+        bool testMode;
+        std::string domain;
+        std::optional<std::string> sntp;
+    };
+    const Case cases[] = {
+        {"empty root is off", {{"QUORVANDEL_CONNECT_TEST_ROOT", ""}}, false, "system", {}},
+        {"no root is off", {{"QUORVANDEL_CONNECT_TEST_SNTP", "/x"}}, false, "system", {}},
+        {"empty domain is kept", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_DOMAIN", ""}}, true, "", {}},
+        {"domain verbatim", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_DOMAIN", "user/7"}}, true, "user/7", {}},
+        {"empty sntp is absent", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_SNTP", ""}}, true, "gui/42", {}},
+        {"sntp in test mode", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_SNTP", "/s"}}, true, "gui/42", "/s"},
+    };
+    for (const auto& c : cases) {
+        Table t = buildTable(inputs(42, 42, c.env));
+        EXPECT_EQ(t.testMode(), c.testMode) << c.what;
+        EXPECT_EQ(t.kDomain, c.domain) << c.what;
+        EXPECT_EQ(t.kSntpStandIn, c.sntp) << c.what;
+    }
+}
+
+TEST(Table, RootIsPrefixedVerbatim) {
+    Table t = buildTable(inputs(42, 42, {{"QUORVANDEL_CONNECT_TEST_ROOT", "rel/"}}));
+    EXPECT_EQ(t.kFakeClockPath, "rel//clock-set-to");
+    EXPECT_EQ(t.rooted("/x"), "rel//x");
+}
+
+TEST(Table, CommandWord) {
+    EXPECT_EQ(buildTable(inputs(42, 42, {}, {"tool"})).cmd, "discover");
+    EXPECT_EQ(buildTable(inputs(42, 42, {}, {})).cmd, "discover");
+    EXPECT_EQ(buildTable(inputs(42, 42, {}, {"tool", " Status "})).cmd, " Status ");
+}
+
+TEST(OptValue, FirstExactOccurrenceWithAFollowingElement) {
+    const std::vector<std::string> args = {"t", "install", "--server", "a", "--server", "b", "--name"};
+    EXPECT_EQ(optValue(args, "--server"), "a");
+    EXPECT_EQ(optValue(args, "--name"), std::nullopt);  // last element
+    EXPECT_EQ(optValue(args, "--serv"), std::nullopt);
+    EXPECT_EQ(optValue({"t", "--server=a"}, "--server"), std::nullopt);
+    EXPECT_EQ(optValue({"t", "--server", "--name"}, "--server"), "--name");
+}
+
+TEST(InstallInterval, ParsesSigned64BitAndRaisesToAMinute) {
+    const std::pair<std::optional<std::string>, int64_t> cases[] = {
+        {"30", 60}, {"90", 90}, {"-5", 60}, {"60", 60}, {"+120", 120}, {"0", 60},
+        {"abc", 1800}, {"", 1800}, {std::nullopt, 1800}, {"=120", 1800}, {" 90", 1800}, {"90 ", 1800},
+        {"0x10", 1800}, {"1e3", 1800}, {"+", 1800}, {"-", 1800},
+        {"9223372036854775807", INT64_MAX}, {"9223372036854775808", 1800}, {"-9223372036854775808", 60},
+        {"-9223372036854775809", 1800}, {"\xd9\xa3", 1800},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(installInterval(text, 1800), expected) << text.value_or("(absent)");
+}
+
+TEST(SelfPath, RelativePathsAreJoinedAndNormalisedWithoutTheFileSystem) {
+    EXPECT_EQ(standardizedPath("/usr/local/x", "./tool"), "/usr/local/x/tool");
+    EXPECT_EQ(standardizedPath("/usr/local/y", "../x/tool"), "/usr/local/x/tool");
+    EXPECT_EQ(standardizedPath("/a/b", "tool"), "/a/b/tool");
+    EXPECT_EQ(standardizedPath("/a", "b//./c/../tool"), "/a/b/tool");
+    EXPECT_EQ(standardizedPath("/", "../../tool"), "/tool");
+    EXPECT_EQ(standardizedPath("/a/./b/../c", "/x/../y/./tool"), "/x/../y/./tool");
+}
+
+class Run : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char dir[] = "/tmp/qc-run-XXXXXX";
+        ASSERT_TRUE(mkdtemp(dir));
+        dir_ = dir;
+    }
+    void TearDown() override { (void)!system(("rm -rf '" + dir_ + "'").c_str()); }
+    std::string script(const std::string& body) {
+        std::string path = dir_ + "/script";
+        std::ofstream(path) << "#!/bin/sh\n" << body;
+        chmod(path.c_str(), 0755);
+        return path;
+    }
+    std::string dir_;
+};
+
+TEST_F(Run, MergesBothStreamsInTheOrderWritten) {
+    RunResult r = run(script("echo one; echo two >&2; echo three\n"), {});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "one\ntwo\nthree\n");
+}
+
+TEST_F(Run, PassesArgumentsAsGiven) {
+    RunResult r = run(script("printf '[%s]' \"$@\"\n"), {"a b", "", "-sS"});
+    EXPECT_EQ(r.out, "[a b][][-sS]");
+}
+
+TEST_F(Run, ReportsExitStatusAndSignal) {
+    EXPECT_EQ(run(script("exit 3\n"), {}).code, 3);
+    EXPECT_EQ(run(script("exit 3\n"), {}).out, "");
+    EXPECT_EQ(run(script("kill -9 $$\n"), {}).code, 9);
+}
+
+TEST_F(Run, ProgramThatCannotStart) {
+    RunResult missing = run(dir_ + "/nothing", {});
+    EXPECT_EQ(missing.code, -1);
+    EXPECT_EQ(missing.out, "could not run " + dir_ + "/nothing: No such file or directory");
+    std::string plain = dir_ + "/plain";
+    std::ofstream(plain) << "not a program";
+    chmod(plain.c_str(), 0644);
+    RunResult notExecutable = run(plain, {});
+    EXPECT_EQ(notExecutable.code, -1);
+    EXPECT_EQ(notExecutable.out, "could not run " + plain + ": Permission denied");
+}
+
+TEST_F(Run, OutputThatIsNotUtf8IsEmptyButTheStatusStays) {
+    RunResult r = run(script("printf 'ok \\377\\376'; exit 4\n"), {});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(run(script("printf 'caf\\303\\251 \\342\\200\\224'\n"), {}).out, "caf\xc3\xa9 \xe2\x80\x94");
+}
+
+TEST_F(Run, ReadsMoreThanAPipeHoldsBeforeWaiting) {
+    RunResult r = run(script("head -c 1048576 /dev/zero | tr '\\0' x; echo; echo end >&2\n"), {});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.size(), 1048576u + 1 + 4);
+    EXPECT_EQ(r.out.substr(r.out.size() - 4), "end\n");
+}
+
+}  // namespace
+}  // namespace qc
