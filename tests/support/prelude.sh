@@ -4,7 +4,16 @@
 NOBODY=65534
 
 # The tool, or any program, as nobody in test mode, or as nobody outside it.
-as_nobody() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" ${EXTRA_ENV:-} "$@"; }
+# as_nobody gets the environment of "$" lines, "=" settings included.
+as_nobody() {
+  local IFS='
+'
+  if [ -e "$WORK/.tool-env" ]; then
+    setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i $(cat "$WORK/.tool-env") "$@"
+  else
+    setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" "$@"
+  fi
+}
 as_user() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin "$@"; }
 
 # Waits up to $2 seconds (default 10) for the shell test $1 to hold.

@@ -116,6 +116,9 @@ def main(path):
                 tool_env.pop(name[1:], None)
             else:
                 tool_env[name] = value
+            # as_nobody in "%" lines starts the tool with the same environment.
+            with open(os.path.join(work, ".tool-env"), "w") as f:
+                f.writelines(f"{k}={v}\n" for k, v in tool_env.items())
             continue
         if step.kind == "%":
             argv, env, uid = ["/bin/sh", "-c", f". '{prelude}'\n{text}"], shell_env, 0
