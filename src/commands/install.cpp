@@ -28,15 +28,16 @@ void saveSettingsBeforeSetup() {
 
 Plist syncJob(const std::string& server, int64_t intervalSec) {
     const Table& t = table();
+    // Keys in sorted order, as the platform's own writer puts them.
     Plist job = newDict();
+    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
     setString(job.get(), "Label", t.kLabel);
     setStringArray(job.get(), "ProgramArguments", {t.kInstalledBin, "sync", "--server", server});
     setBool(job.get(), "RunAtLoad", true);
-    setInteger(job.get(), "StartInterval", intervalSec);
-    setStringArray(job.get(), "WatchPaths", {t.kSyncNowPath});
     setString(job.get(), "StandardErrorPath", t.kLogPath);
     setString(job.get(), "StandardOutPath", t.kLogPath);
-    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
+    setInteger(job.get(), "StartInterval", intervalSec);
+    setStringArray(job.get(), "WatchPaths", {t.kSyncNowPath});
     return job;
 }
 

@@ -1,6 +1,5 @@
 #include "common/plist.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -24,44 +23,18 @@ plist_t newIntegerNode(int64_t value) {
     return plist_new_uint(static_cast<uint64_t>(value));
 }
 
+// plist_get_string_val asserts on a string holding a NUL byte, which a file
+// can carry; the pointer and length are read without that.
 std::optional<std::string> stringValue(plist_t node) {
     if (!node || plist_get_node_type(node) != PLIST_STRING) return std::nullopt;
-    char* raw = nullptr;
-    plist_get_string_val(node, &raw);
+    uint64_t length = 0;
+    const char* raw = plist_get_string_ptr(node, &length);
     if (!raw) return std::nullopt;
-    std::string value(raw);
-    free(raw);
-    return value;
+    return std::string(raw, static_cast<size_t>(length));
 }
 
 bool isDict(plist_t node) {
     return node && plist_get_node_type(node) == PLIST_DICT;
-}
-
-plist_t sortedCopy(plist_t node) {
-    if (plist_get_node_type(node) == PLIST_ARRAY) {
-        plist_t array = plist_new_array();
-        for (uint32_t i = 0; i < plist_array_get_size(node); ++i)
-            plist_array_append_item(array, sortedCopy(plist_array_get_item(node, i)));
-        return array;
-    }
-    if (plist_get_node_type(node) != PLIST_DICT) return plist_copy(node);
-    std::vector<std::pair<std::string, plist_t>> items;
-    plist_dict_iter it = nullptr;
-    plist_dict_new_iter(node, &it);
-    for (;;) {
-        char* key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(node, it, &key, &value);
-        if (!key) break;
-        items.emplace_back(key, value);
-        free(key);
-    }
-    free(it);
-    std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    plist_t dict = plist_new_dict();
-    for (const auto& [key, value] : items) plist_dict_set_item(dict, key.c_str(), sortedCopy(value));
-    return dict;
 }
 
 }  // namespace
@@ -142,11 +115,12 @@ void setStringDict(plist_t dict, const char* key, const std::map<std::string, st
 }
 
 std::string toXml(plist_t node) {
-    // Keys in sorted order, as the platform's own writer puts them.
-    Plist sorted(sortedCopy(node));
+    // Written as it stands: iterating or copying a dictionary read from a
+    // file would hand libplist keys and strings holding NUL bytes, on which
+    // its copy and iteration fail.
     char* xml = nullptr;
     uint32_t length = 0;
-    plist_to_xml(sorted.get(), &xml, &length);
+    plist_to_xml(node, &xml, &length);
     std::string text = xml ? std::string(xml, length) : std::string();
     free(xml);
     return text;

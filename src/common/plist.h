@@ -29,7 +29,7 @@ std::optional<int64_t> dictInteger(plist_t dict, const char* key);
 // An array whose every element is a string; absent otherwise.
 std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char* key);
 
-// Builders. Dictionaries are written with their keys in sorted order.
+// Builders. Dictionaries are written with their keys in the order they were set.
 Plist newDict();
 void setString(plist_t dict, const char* key, const std::string& value);
 void setBool(plist_t dict, const char* key, bool value);

@@ -31,13 +31,14 @@ std::optional<uint32_t> parseUserId(std::string_view text) {
 
 Plist setTimeJob() {
     const Table& t = table();
+    // Keys in sorted order, as the platform's own writer puts them.
     Plist job = newDict();
+    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
     setString(job.get(), "Label", t.kSetTimeLabel);
     setStringArray(job.get(), "ProgramArguments", {t.kInstalledBin, "set-time-from-request"});
-    setStringArray(job.get(), "WatchPaths", {t.kSetTimeRequestPath});
     setString(job.get(), "StandardErrorPath", t.kLogPath);
     setString(job.get(), "StandardOutPath", t.kLogPath);
-    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
+    setStringArray(job.get(), "WatchPaths", {t.kSetTimeRequestPath});
     return job;
 }
 
