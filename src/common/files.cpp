@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/atomic_write.h"
+
 namespace qc {
 
 bool pathExists(const std::string& path) {
@@ -14,28 +16,31 @@ bool pathExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0;
 }
 
-std::optional<std::string> readRegularFile(const std::string& path) {
-    // Non-blocking, so a FIFO put in the file's place cannot stall the open.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return std::nullopt;
-    }
+namespace {
+
+// Everything left to read from an open regular file.
+std::optional<std::string> readAll(int fd, const struct stat& st) {
     std::string bytes;
     bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[16384];
     for (;;) {
         ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
+        if (n < 0) return std::nullopt;
+        if (n == 0) return bytes;
         bytes.append(buffer, static_cast<size_t>(n));
     }
+}
+
+}  // namespace
+
+std::optional<std::string> readRegularFile(const std::string& path) {
+    // Non-blocking, so a FIFO put in the file's place cannot stall the open.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    std::optional<std::string> bytes;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes = readAll(fd, st);
     close(fd);
     return bytes;
 }
@@ -84,42 +89,19 @@ void removeTree(const std::string& path) {
 }
 
 std::optional<std::string> copyFile(const std::string& from, const std::string& to) {
-    errno = 0;
-    int in = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0) return std::string(strerror(errno));
+    int fd = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return std::string(strerror(errno));
     struct stat st;
-    if (fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        int error = errno ? errno : EINVAL;
-        close(in);
-        return std::string(strerror(error));
-    }
-    int out = open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777);
-    if (out < 0) {
-        int error = errno;
-        close(in);
-        return std::string(strerror(error));
-    }
-    char buffer[65536];
-    std::optional<std::string> failure;
-    for (;;) {
-        ssize_t n = read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n < 0) failure = strerror(errno);
-            break;
-        }
-        for (ssize_t done = 0; done < n && !failure;) {
-            ssize_t w = write(out, buffer + done, static_cast<size_t>(n - done));
-            if (w < 0 && errno == EINTR) continue;
-            if (w < 0) failure = strerror(errno);
-            else done += w;
-        }
-        if (failure) break;
-    }
-    if (close(out) != 0 && !failure) failure = strerror(errno);
-    close(in);
-    if (failure) (void)unlink(to.c_str());
-    return failure;
+    std::optional<std::string> bytes;
+    int error = fstat(fd, &st) != 0 ? errno : !S_ISREG(st.st_mode) ? EINVAL : 0;
+    if (!error && !(bytes = readAll(fd, st))) error = errno;
+    close(fd);
+    if (error) return std::string(strerror(error));
+    // Written whole beside the target and renamed over it: a run racing this
+    // one never finds a half-copied program, nor a file in the way.
+    WriteResult written = atomicWrite(to, *bytes, st.st_mode & 07777);
+    if (!written.ok) return written.error;
+    return std::nullopt;
 }
 
 bool createEmptyFile(const std::string& path, mode_t mode) {

@@ -26,7 +26,7 @@ bool removeFile(const std::string& path);
 // Deletes a directory with everything in it; best effort.
 void removeTree(const std::string& path);
 
-// Copies a regular file; returns an error description on failure.
+// Copies a regular file, atomically; returns an error description on failure.
 std::optional<std::string> copyFile(const std::string& from, const std::string& to);
 
 // Creates a new empty file (never through a symbolic link, never over an
