@@ -51,15 +51,19 @@ void setTimeServer(const std::string& host) {
     (void)run(kSystemsetup, {"-setnetworktimeserver", host});
 }
 
-std::optional<bool> usingNetworkTime() {
-    if (table().testMode()) return dictBool(fakeSettings().get(), kUsingKey);
-    auto value = systemsetupValue("-getusingnetworktime", "Network Time:");
+std::optional<bool> networkTimeSwitchIn(const std::string& output) {
+    auto value = systemsetupValueIn(output, "Network Time:");
     if (!value) return std::nullopt;
     // No letter outside ASCII lower-cases to "o" or "n", so ASCII folding is exact here.
     std::string lowered = *value;
     for (char& c : lowered)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return lowered == "on";
+}
+
+std::optional<bool> usingNetworkTime() {
+    if (table().testMode()) return dictBool(fakeSettings().get(), kUsingKey);
+    return networkTimeSwitchIn(run(kSystemsetup, {"-getusingnetworktime"}).out);
 }
 
 void setUsingNetworkTime(bool on) {

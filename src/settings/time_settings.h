@@ -12,6 +12,8 @@ namespace qc {
 // The value after the label on the first output line that holds it.
 std::optional<std::string> systemsetupValueIn(const std::string& output, const std::string& label);
 std::optional<std::string> systemsetupValue(const std::string& flag, const std::string& prefix);
+// The automatic-time switch from the output of -getusingnetworktime.
+std::optional<bool> networkTimeSwitchIn(const std::string& output);
 
 // The test store as a dictionary (empty when missing or unreadable).
 Plist fakeSettings();

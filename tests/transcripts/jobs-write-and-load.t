@@ -1,0 +1,119 @@
+# Writing a job: its folder and the log's folder are made, the property list
+# is XML with sorted keys, chmod 644 runs even under umask 077, and launchd
+# is asked bootout, print, bootstrap, print.
+% sntp_script ok 'exit 0'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
+% as_nobody sh -c 'umask 077; exec "$0" allow-set-time --user 65534' "$TOOL"
+| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
+% cat "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist"
+| <?xml version="1.0" encoding="UTF-8"?>
+| <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+| <plist version="1.0">
+| <dict>
+| 	<key>EnvironmentVariables</key>
+| 	<dict>
+| 		<key>QUORVANDEL_CONNECT_TEST_ROOT</key>
+| 		<string>{root}</string>
+| 		<key>QUORVANDEL_CONNECT_TEST_SNTP</key>
+| 		<string>{work}/ok</string>
+| 	</dict>
+| 	<key>Label</key>
+| 	<string>com.quorvandel.connect.settime.selftest</string>
+| 	<key>ProgramArguments</key>
+| 	<array>
+| 		<string>{root}/Library/PrivilegedHelperTools/com.quorvandel.connect</string>
+| 		<string>set-time-from-request</string>
+| 	</array>
+| 	<key>StandardErrorPath</key>
+| 	<string>{root}/var/log/quorvandel-connect.log</string>
+| 	<key>StandardOutPath</key>
+| 	<string>{root}/var/log/quorvandel-connect.log</string>
+| 	<key>WatchPaths</key>
+| 	<array>
+| 		<string>{root}/Library/Application Support/Quorvandel Connect/set-time-request</string>
+| 	</array>
+| </dict>
+| </plist>
+% cd "$ROOT" && mode var var/log Library/LaunchDaemons Library/LaunchDaemons/*; ls -A Library/LaunchDaemons var/log
+| 700 nobody:nogroup
+| 700 nobody:nogroup
+| 700 nobody:nogroup
+| 644 nobody:nogroup
+| Library/LaunchDaemons:
+| com.quorvandel.connect.settime.selftest.plist
+|
+| var/log:
+% launchctl_calls
+| bootout gui/65534/com.quorvandel.connect.settime.selftest
+| print gui/65534/com.quorvandel.connect.settime.selftest
+| bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
+| print gui/65534/com.quorvandel.connect.settime.selftest
+
+# Writing again replaces the file whole. Loading again unloads the old
+# instance first: bootout now succeeds and the first print finds it gone.
+% rm /run/quorvandel-standins/launchd/calls.log; ln "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist" "$WORK/old"
+$ allow-set-time --user 65534
+| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
+% stat -c %h "$WORK/old" "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist"; ls -A "$ROOT/Library/LaunchDaemons"
+| 1
+| 1
+| com.quorvandel.connect.settime.selftest.plist
+% launchctl_calls
+| bootout gui/65534/com.quorvandel.connect.settime.selftest
+| print gui/65534/com.quorvandel.connect.settime.selftest
+| bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
+| print gui/65534/com.quorvandel.connect.settime.selftest
+
+# The sync job, in a domain of our choosing; without a stand-in the jobs
+# get only the test root (and /usr/bin/sntp, here a quick script, runs).
+= -QUORVANDEL_CONNECT_TEST_SNTP
+= QUORVANDEL_CONNECT_TEST_DOMAIN=user/65534
+% rm /run/quorvandel-standins/launchd/calls.log; mount --bind "$WORK/ok" /usr/bin/sntp
+$ install --server 127.0.0.1 --interval 90
+| Setting up Quorvandel Connect -> 127.0.0.1, every 90 seconds
+| Setting the clock from 127.0.0.1 now...
+| {time} quorvandel-connect: sync against 127.0.0.1 (exit 0)
+| Done. This Mac syncs with 127.0.0.1 at startup and every 90 seconds.
+| Log: {root}/var/log/quorvandel-connect.log
+| quorvandel-connect-result: synced
+% cat "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist"
+| <?xml version="1.0" encoding="UTF-8"?>
+| <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+| <plist version="1.0">
+| <dict>
+| 	<key>EnvironmentVariables</key>
+| 	<dict>
+| 		<key>QUORVANDEL_CONNECT_TEST_ROOT</key>
+| 		<string>{root}</string>
+| 	</dict>
+| 	<key>Label</key>
+| 	<string>com.quorvandel.connect.selftest</string>
+| 	<key>ProgramArguments</key>
+| 	<array>
+| 		<string>{root}/Library/PrivilegedHelperTools/com.quorvandel.connect</string>
+| 		<string>sync</string>
+| 		<string>--server</string>
+| 		<string>127.0.0.1</string>
+| 	</array>
+| 	<key>RunAtLoad</key>
+| 	<true/>
+| 	<key>StandardErrorPath</key>
+| 	<string>{root}/var/log/quorvandel-connect.log</string>
+| 	<key>StandardOutPath</key>
+| 	<string>{root}/var/log/quorvandel-connect.log</string>
+| 	<key>StartInterval</key>
+| 	<integer>90</integer>
+| 	<key>WatchPaths</key>
+| 	<array>
+| 		<string>{root}/Library/Application Support/Quorvandel Connect/sync-now</string>
+| 	</array>
+| </dict>
+| </plist>
+% launchctl_calls
+| bootout user/65534/com.quorvandel.connect.selftest
+| print user/65534/com.quorvandel.connect.selftest
+| bootstrap user/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist
+| print user/65534/com.quorvandel.connect.selftest
+% ls -A "$ROOT/Library/LaunchDaemons"
+| com.quorvandel.connect.selftest.plist
+| com.quorvandel.connect.settime.selftest.plist

@@ -1,0 +1,77 @@
+# Test mode keeps the time settings in a property list under the test root.
+# Values of the wrong type read as absent (so install saves nothing), other
+# keys survive every write, and the file is replaced whole, with the mode a
+# plain create gives under the umask.
+% sntp_script ok 'exit 0'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
+% printf '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"; chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
+% as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null; echo "exit $?"; ls "$STATE"
+| exit 0
+| last-sync
+| sync-now
+% cat "$ROOT/system-time-settings.plist"; mode "$ROOT/system-time-settings.plist"; cat "$WORK/before"; echo; ls -A "$ROOT"
+| <?xml version="1.0" encoding="UTF-8"?>
+| <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+| <plist version="1.0">
+| <dict>
+| 	<key>timeServer</key>
+| 	<string>10.0.0.5</string>
+| 	<key>usingNetworkTime</key>
+| 	<true/>
+| 	<key>zone</key>
+| 	<array>
+| 		<integer>7</integer>
+| 	</array>
+| </dict>
+| </plist>
+| 640 nobody:nogroup
+| <plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>
+| Library
+| system-time-settings.plist
+| var
+
+# remove puts back Apple's default server (nothing was saved) and leaves
+# automatic time on.
+% as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; plist "$ROOT/system-time-settings.plist" | grep -A1 -E 'timeServer|using'
+| exit 0
+| 	<key>timeServer</key>
+| 	<string>time.apple.com</string>
+| 	<key>usingNetworkTime</key>
+| 	<true/>
+
+# A binary store is read like any other: install saves what it held, remove
+# puts it back, automatic time off included.
+% printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"; plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
+% as_nobody "$TOOL" install --server 10.0.0.6 >/dev/null; echo "exit $?"; plist "$STATE/before-setup.plist" | grep -A1 '<key>'; cat "$ROOT/system-time-settings.plist" | grep -A1 '<key>'
+| exit 0
+| 	<key>timeServer</key>
+| 	<string>old.example</string>
+| 	<key>usingNetworkTime</key>
+| 	<false/>
+| 	<key>timeServer</key>
+| 	<string>10.0.0.6</string>
+| 	<key>usingNetworkTime</key>
+| 	<true/>
+% as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; cat "$ROOT/system-time-settings.plist" | grep -A1 '<key>'
+| exit 0
+| 	<key>timeServer</key>
+| 	<string>old.example</string>
+| 	<key>usingNetworkTime</key>
+| 	<false/>
+
+# What is not a dictionary reads as empty and is replaced by the two keys.
+% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' ''; do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null; ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
+| 0
+| 2
+| 0
+| 2
+| 0
+| 2
+
+# A test root that does not exist yet: the store's folder is not made, so
+# nothing is stored, while install makes its own folders.
+= QUORVANDEL_CONNECT_TEST_ROOT=$WORK/new
+% as_nobody "$TOOL" install --server 10.0.0.8 >/dev/null; echo "exit $?"; ls "$WORK/new"
+| exit 0
+| Library
+| var

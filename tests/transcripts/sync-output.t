@@ -1,0 +1,72 @@
+# What one sync prints, judged by the stand-in's exit status and output.
+# The stand-in gets the server as its only argument, with no shell between.
+% sntp_script args 'printf "%s argument(s):" "$#"; printf " [%s]" "$@"; echo'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/args
+$ sync --server 'a b;$(c)'
+| {time} quorvandel-connect: sync against a b;$(c) (exit 0)
+| 1 argument(s): [a b;$(c)]
+$ sync --server -sS
+| {time} quorvandel-connect: sync against -sS (exit 0)
+| 1 argument(s): [-sS]
+
+# Success with no output: exactly the one line, and a record.
+% sntp_script quiet 'exit 0'; rm -rf "$STATE"
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/quiet
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 0)
+% ls "$STATE"
+| last-sync
+
+# A failure ends at once (the machine is long booted) and keeps the old record.
+% echo 1000000000 >"$STATE/last-sync"
+% sntp_script four 'printf "  one  \n\n\ttwo\t\n   \nthree sntp: x\nfour\n"; exit 3'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/four
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 3)
+| one
+| two
+| three sntp: x
+| four
+? 1
+% cat "$STATE/last-sync"
+| 1000000000
+
+# From five lines on, a failure shows each "sntp: " message once, from the marker on.
+% sntp_script six 'printf "sntp: no answer\n2026-10-09 21:07:38 sntp: lookup failed for x\n  sntp: no answer  \nretrying\nsntp: no answer\n\n sntp: lookup failed for x\n"; exit 1'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/six
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 1)
+| sntp: no answer
+| sntp: lookup failed for x
+? 1
+% sntp_script five 'printf "a\nb\nc\nd\ne\n"; exit 2'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/five
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 2)
+? 1
+
+# A success prints every line, however many.
+% sntp_script sixok 'printf "sntp: a\n  sntp: a\nb\nsntp: a\nc\n\n d \n"'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sixok
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 0)
+| sntp: a
+| sntp: a
+| b
+| sntp: a
+| c
+| d
+
+# Killed by a signal: the signal number; cannot start: -1 and why.
+% sntp_script killed 'kill -9 $$'; echo 1000000000 >"$STATE/last-sync"
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/killed
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 9)
+? 1
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/missing
+$ sync --server 10.0.0.5
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit -1)
+| could not run {work}/missing: No such file or directory
+? 1
+% cat "$STATE/last-sync"
+| 1000000000

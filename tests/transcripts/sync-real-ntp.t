@@ -1,0 +1,25 @@
+# Sync against a real NTP server with Debian's real client, which only
+# queries (test mode passes the server alone, never -sS).
+% start_ntp
+= QUORVANDEL_CONNECT_TEST_SNTP=/usr/bin/sntp
+$ sync --server 127.0.0.1
+| {time} quorvandel-connect: sync against 127.0.0.1 (exit 0)
+| {*} 127.0.0.1 s8 {*}
+% r=$(cat "$STATE/last-sync"); now=$(date +%s); [ "$r" -le "$now" ] && [ "$r" -ge $((now - 60)) ] && echo recorded; mode "$STATE/last-sync"
+| recorded
+| 644 nobody:nogroup
+
+# Where nothing answers, the client's own messages; the record stays.
+% echo 1000000000 >"$STATE/last-sync"
+$ sync --server 127.0.0.2
+| {time} quorvandel-connect: sync against 127.0.0.2 (exit 1)
+| ntpdig: no eligible servers
+? 1
+% cat "$STATE/last-sync"
+| 1000000000
+
+# Without a stand-in, test mode runs /usr/bin/sntp the same way.
+= -QUORVANDEL_CONNECT_TEST_SNTP
+$ sync --server 127.0.0.1
+| {time} quorvandel-connect: sync against 127.0.0.1 (exit 0)
+| {*} 127.0.0.1 s8 {*}

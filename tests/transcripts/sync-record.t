@@ -1,0 +1,48 @@
+# The last-sync record: whole seconds and a line feed, replaced whole with
+# mode 644 in a state folder of mode 755, whatever the umask.
+% sntp_script ok 'exit 0'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
+% mkdir -p "$STATE" && ln -s "$WORK/elsewhere" "$STATE/last-sync" && chown -R nobody:nogroup "$ROOT/Library"
+% as_nobody sh -c 'umask 077; exec "$0" sync --server 10.0.0.5' "$TOOL"
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 0)
+% mode "$STATE" "$STATE/last-sync"; ls "$STATE" "$WORK"
+| 755 nobody:nogroup
+| 644 nobody:nogroup
+| {root}/Library/Application Support/Quorvandel Connect:
+| last-sync
+|
+| {work}:
+| ok
+% grep -c . "$STATE/last-sync"; grep -Ex '[1-9][0-9]{9}' "$STATE/last-sync" | wc -c
+| 1
+| 11
+% r=$(cat "$STATE/last-sync"); now=$(date +%s); [ "$r" -le "$now" ] && [ "$r" -ge $((now - 60)) ] && echo recent
+| recent
+
+# The folder is made with its missing parents, which follow the umask.
+% rm -rf "$ROOT/Library"
+% as_nobody sh -c 'umask 077; exec "$0" sync --server 10.0.0.5' "$TOOL" >/dev/null; cd "$ROOT" && mode Library "Library/Application Support" "$STATE" "$STATE/last-sync"
+| 700 nobody:nogroup
+| 700 nobody:nogroup
+| 755 nobody:nogroup
+| 644 nobody:nogroup
+
+# The time text is taken before sntp runs.
+% sntp_script slow "sleep 1.1; date -u +%Y-%m-%dT%H:%M:%SZ >'$WORK/finished'"
+% as_nobody env QUORVANDEL_CONNECT_TEST_SNTP="$WORK/slow" "$TOOL" sync --server 10.0.0.5 >"$WORK/out"; [ "$(cut -c1-20 "$WORK/out")" \< "$(cat "$WORK/finished")" ] && echo earlier
+| earlier
+
+# The record is written after the output: a sync whose standard output is a
+# broken pipe dies at its first line and records nothing.
+% rm "$STATE/last-sync"; mkfifo "$WORK/pipe"; exec 4<>"$WORK/pipe" 5>"$WORK/pipe" 4<&-; as_nobody "$TOOL" sync --server 10.0.0.5 >&5; echo "killed by signal $(($? - 128))"; ls "$STATE"
+| killed by signal 13
+
+# Readers take the number with blanks and line breaks around it, or nothing.
+% printf ' \t1791580058 \r\n\n\342\200\250' >"$STATE/last-sync"; as_nobody "$TOOL" status | sed -n '/== last sync ==/{n;p}'
+|   2026-10-09T21:07:38Z
+% printf '+1791580058' >"$STATE/last-sync"; as_nobody "$TOOL" status | sed -n '/== last sync ==/{n;p}'
+|   2026-10-09T21:07:38Z
+% printf '1791580058\377' >"$STATE/last-sync"; as_nobody "$TOOL" status | sed -n '/== last sync ==/{n;p}'
+|   (none recorded)
+% rm "$STATE/last-sync"; mkfifo -m 644 "$STATE/last-sync"; as_nobody "$TOOL" status | sed -n '/== last sync ==/{n;p}'
+|   (none recorded)
