@@ -1,0 +1,25 @@
+# With exactly one available server nobody is asked: the tool says which one
+# it found and sets up with it. "--name" counts only beside "--server", and a
+# "--server" without a value falls back to discovery.
+% start_sim --server 'address=127.0.0.2,id=a,name=Alpha,synced=false,accepting=true' --server 'address=127.0.0.5,id=s,name=Solo,synced=true,accepting=true' --server 'address=127.0.0.3,id=b,name=Beta,synced=true,accepting=false'
+% sntp_script sntp 'exit 0'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
+$ install --name Ignored
+< 2
+| Found Solo at 127.0.0.5.
+| Setting up Quorvandel Connect -> "Solo" (127.0.0.5), every 30 minutes
+| Setting the clock from 127.0.0.5 now...
+| {time} quorvandel-connect: sync against 127.0.0.5 (exit 0)
+| {*}
+| {*}
+| {*}
+$ install --interval 90 --server
+| Found Solo at 127.0.0.5.
+| Setting up Quorvandel Connect -> "Solo" (127.0.0.5), every 90 seconds
+| Setting the clock from 127.0.0.5 now...
+| {time} quorvandel-connect: sync against 127.0.0.5 (exit 0)
+| {*}
+| {*}
+| {*}
+% sim_queries
+| 6
