@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <unistd.h>
 
 #ifdef __APPLE__
@@ -40,8 +41,13 @@ int64_t integerOr(const nlohmann::json& object, const char* key) {
 std::string randomNonce() {
     static constexpr char kAlphabet[] = "0123456789abcdef";
     uint64_t words[8] = {};
+    // A predictable nonce would let anyone forge replies: without
+    // getentropy, the library's own secure source draws the words.
+    if (getentropy(words, sizeof words) != 0) {
+        std::random_device device;
+        for (uint64_t& word : words) word = (uint64_t{device()} << 32) | device();
+    }
     // 2^64 is a multiple of 16, so the remainder is an unbiased index.
-    if (getentropy(words, sizeof words) != 0) std::memset(words, 0, sizeof words);
     std::string nonce;
     for (uint64_t word : words) nonce += kAlphabet[word % 16];
     return nonce;
