@@ -1,5 +1,6 @@
 // Stand-in for macOS's /bin/launchctl: bootstrap, bootout and print, with
-// launchd's words and exit codes, over the state tree of launchctl_store.
+// launchd's words and exit codes, over the state tree of launchctl_store;
+// and supervise, which runs the loaded jobs.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 
 #include "launchctl_job.h"
 #include "launchctl_store.h"
+#include "launchctl_supervise.h"
 #include "launchctl_target.h"
 #include "standin_io.h"
 
@@ -100,9 +102,11 @@ int cmdPrint(const std::string& target) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  // The sandbox's own runner of jobs; not a call the tool makes.
+  if (command == "supervise" && argc == 2) return cmdSupervise();
   (void)ensureSharedDir(kLaunchdState);
   logCall(kLaunchdState, argc, argv);
-  const std::string command = argc > 1 ? argv[1] : "";
   if (command == "bootstrap" && argc == 4) return cmdBootstrap(argv[2], argv[3]);
   if (command == "bootout" && argc == 3) return cmdBootout(argv[2]);
   if (command == "print" && argc == 3) return cmdPrint(argv[2]);

@@ -43,6 +43,13 @@ std::optional<long long> integerValue(plist_t node) {
   return static_cast<long long>(value);
 }
 
+std::optional<bool> boolValue(plist_t node) {
+  if (!node || plist_get_node_type(node) != PLIST_BOOLEAN) return std::nullopt;
+  uint8_t value = 0;
+  plist_get_bool_val(node, &value);
+  return value != 0;
+}
+
 // All elements must be strings when strict; otherwise others are skipped.
 std::optional<std::vector<std::string>> stringArray(plist_t node, bool strict) {
   if (!node || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
@@ -110,6 +117,7 @@ std::optional<Job> parseJob(std::string_view bytes) {
   job.environment = stringDict(item("EnvironmentVariables"));
   job.startInterval = integerValue(item("StartInterval"));
   job.watchPaths = stringArray(item("WatchPaths"), false);
+  job.runAtLoad = boolValue(item("RunAtLoad")).value_or(false);
   return job;
 }
 

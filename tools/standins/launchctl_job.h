@@ -18,6 +18,7 @@ struct Job {
   std::optional<std::vector<std::pair<std::string, std::string>>> environment;
   std::optional<long long> startInterval;
   std::optional<std::vector<std::string>> watchPaths;
+  bool runAtLoad = false;
 };
 
 // What the supervisor of loaded jobs has recorded about one job.

@@ -1,0 +1,5 @@
+// "launchctl supervise": the part of launchd that runs loaded jobs, for the
+// test sandbox. Runs as root until SIGTERM.
+#pragma once
+
+int cmdSupervise();
