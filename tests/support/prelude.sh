@@ -39,8 +39,9 @@ sim_queries() { grep -c '"valid_query": *true' "$WORK/sim.jsonl" || true; }
 start_ntp() {
   local address=${1:-127.0.0.1} dir="$WORK/ntp-${1:-127.0.0.1}"
   mkdir -p "$dir"
-  printf 'local stratum 8\nallow %s\nbindaddress %s\ncmdport 0\npidfile %s/chronyd.pid\n' \
-    "$address" "$address" "$dir" >"$dir/chrony.conf"
+  # Clients on loopback send from 127.0.0.1 whatever the server's address.
+  printf 'local stratum 8\nallow 127.0.0.0/8\nbindaddress %s\ncmdport 0\npidfile %s/chronyd.pid\n' \
+    "$address" "$dir" >"$dir/chrony.conf"
   chronyd -x -d -u root -f "$dir/chrony.conf" >"$dir/log" 2>&1 &
   local hex
   hex=$(printf '%02X' $(echo "$address" | tr . ' ') | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/')
