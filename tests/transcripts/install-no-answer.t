@@ -1,0 +1,50 @@
+# A first sync without an answer is no failure of the setup: the job stays
+# loaded, the result line says no-answer and the exit code is 0.
+# Nothing listens on 127.0.0.9; the real client gives up after its time-out.
+= QUORVANDEL_CONNECT_TEST_SNTP=/usr/bin/sntp
+$ install --server 127.0.0.9 --interval 90
+| Setting up Quorvandel Connect -> 127.0.0.9, every 90 seconds
+| Setting the clock from 127.0.0.9 now...
+| {time} quorvandel-connect: sync against 127.0.0.9 (exit 1)
+| {*}
+| Set up, but 127.0.0.9 did not answer a time request. This Mac keeps trying at startup and every 90 seconds.
+| Log: {root}/var/log/quorvandel-connect.log
+| quorvandel-connect-result: no-answer
+$ status
+| == this Mac ==
+|   syncs with 127.0.0.9 at startup and every 90 seconds
+| == launchd service ==
+|   state = not running
+|   run interval = 90 seconds
+| == time settings before setup ==
+|   (no record)
+| == last sync ==
+|   (none recorded)
+| == without a password ==
+|   sync now: yes
+|   set the clock: nobody
+| == configured time server ==
+|   127.0.0.9
+| == last log lines ==
+|   (no log yet)
+
+# A client that fails at once. The server has a name, but the lines about the
+# sync carry the bare address; the job is reloaded with the new server.
+% sntp_script sntp-fails 'echo "sntp: no reply from $1"; exit 2'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-fails
+$ install --server 10.0.0.5 --name "Lab clock"
+| Setting up Quorvandel Connect -> "Lab clock" (10.0.0.5), every 30 minutes
+| Setting the clock from 10.0.0.5 now...
+| {time} quorvandel-connect: sync against 10.0.0.5 (exit 2)
+| sntp: no reply from 10.0.0.5
+| Set up, but 10.0.0.5 did not answer a time request. This Mac keeps trying at startup and every 30 minutes.
+| Log: {root}/var/log/quorvandel-connect.log
+| quorvandel-connect-result: no-answer
+% ls "$STATE"; as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest | grep -A5 arguments
+| sync-now
+| 	arguments = {
+| 		{root}/Library/PrivilegedHelperTools/com.quorvandel.connect
+| 		sync
+| 		--server
+| 		10.0.0.5
+| 	}

@@ -1,0 +1,43 @@
+# The last log lines: up to 12 non-empty lines, oldest first, each unchanged;
+# a log that cannot be read as text counts as none.
+% mkdir -p "$ROOT/var/log" && chown -R nobody: "$ROOT/var"
+% printf '%s\n' 'as_nobody "$TOOL" status | sed -n "/== last log lines ==/,\$p"' >"$WORK/tail"
+
+# Fewer than 12 lines: all of them; blanks around the text stay.
+% printf '\n\n2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: step time \t\n\n\n' >"$LOG"; . "$WORK/tail"
+| == last log lines ==
+|   2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)
+|     sntp: step time 	
+
+# 13 lines, the last without a line feed: the first one drops out.
+% printf 'line %d — ok\n' $(seq 12) >"$LOG" && printf 'line 13' >>"$LOG"; . "$WORK/tail"
+| == last log lines ==
+|   line 2 — ok
+|   line 3 — ok
+|   line 4 — ok
+|   line 5 — ok
+|   line 6 — ok
+|   line 7 — ok
+|   line 8 — ok
+|   line 9 — ok
+|   line 10 — ok
+|   line 11 — ok
+|   line 12 — ok
+|   line 13
+
+# An empty log, and one of line feeds only: the header alone.
+% : >"$LOG"; . "$WORK/tail"
+| == last log lines ==
+% printf '\n\n\n' >"$LOG"; . "$WORK/tail"
+| == last log lines ==
+
+# Not UTF-8, not readable, not a file.
+% printf 'sync \377\376 failed\n' >"$LOG"; . "$WORK/tail"
+| == last log lines ==
+|   (no log yet)
+% echo secret >"$LOG" && chmod 600 "$LOG" && chown root: "$LOG"; . "$WORK/tail"
+| == last log lines ==
+|   (no log yet)
+% rm "$LOG" && mkdir "$LOG" && echo inside >"$LOG/x"; . "$WORK/tail"
+| == last log lines ==
+|   (no log yet)

@@ -1,0 +1,61 @@
+# Status on a Mac that was never set up: every section has its fallback line.
+# Only root, or test mode, sees the configured time server.
+$[user] status
+| == this Mac ==
+|   not set up
+| == launchd service ==
+|   (not loaded)
+| == time settings before setup ==
+|   (no record)
+| == last sync ==
+|   (none recorded)
+| == without a password ==
+|   sync now: no (set up again to add it)
+|   set the clock: nobody
+| == last log lines ==
+|   (no log yet)
+# Asked launchd once; never ran systemsetup.
+% launchctl_calls; ls /run/quorvandel-standins/systemsetup
+| print system/com.quorvandel.connect
+
+# Test mode with no settings store: nothing to read.
+$ status
+| == this Mac ==
+|   not set up
+| == launchd service ==
+|   (not loaded)
+| == time settings before setup ==
+|   (no record)
+| == last sync ==
+|   (none recorded)
+| == without a password ==
+|   sync now: no (set up again to add it)
+|   set the clock: nobody
+| == configured time server ==
+|   (could not read)
+| == last log lines ==
+|   (no log yet)
+
+# Root, with systemsetup saying nothing useful, then naming a server.
+% printf 'Error: the time service is busy.\nNetwork Time: On\n' >/run/quorvandel-standins/systemsetup/output
+$[root] status
+| == this Mac ==
+|   not set up
+| == launchd service ==
+|   (not loaded)
+| == time settings before setup ==
+|   (no record)
+| == last sync ==
+|   (none recorded)
+| == without a password ==
+|   sync now: no (set up again to add it)
+|   set the clock: nobody
+| == configured time server ==
+|   (could not read)
+| == last log lines ==
+|   (no log yet)
+% printf 'Network Time Server: \t10.9.8.7 \n' >/run/quorvandel-standins/systemsetup/output
+% setpriv --clear-groups env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/,/==/p'
+| == configured time server ==
+|   10.9.8.7
+| == last log lines ==
