@@ -1,0 +1,41 @@
+# "revoke" takes the grant away on the user's own request. A stale one is
+# answered like any stale request and the grant stays.
+$ allow-set-time --user 65534
+| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
+% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+
+% as_nobody "$WORK/ask" 'revoke eeee0001\n' && age "$STATE/set-time-request" 35
+$ set-time-from-request
+| {time} quorvandel-connect: set-time request from user 65534: refused the request was not made just now.
+% ls -A "$STATE"; launchctl_calls | tail -1
+| set-time-grant.plist
+| set-time-request
+| set-time-result
+| print gui/65534/com.quorvandel.connect.settime.selftest
+
+# A fresh revoke: answered, then the grant file, the request file and the
+# job's property list are gone and the job is unloaded; the answer stays.
+% as_nobody "$WORK/ask" 'revoke eeee0002\n'
+$ set-time-from-request
+| {time} quorvandel-connect: set-time request from user 65534: revoked this Mac asks for an administrator password again.
+% tree; cat "$STATE/set-time-result"; launchctl_calls | tail -1
+| Library
+| Library/Application Support
+| Library/Application Support/Quorvandel Connect
+| Library/Application Support/Quorvandel Connect/set-time-result
+| Library/LaunchDaemons
+| Library/PrivilegedHelperTools
+| Library/PrivilegedHelperTools/com.quorvandel.connect
+| var
+| var/log
+| eeee0002 revoked this Mac asks for an administrator password again.
+| bootout gui/65534/com.quorvandel.connect.settime.selftest
+% launchctl print gui/65534/com.quorvandel.connect.settime.selftest >/dev/null 2>&1 || echo "not loaded"
+| not loaded
+
+# Without a grant the job serves nothing, whatever lies at the request path.
+% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z eeee0003\n'
+$ set-time-from-request
+% cat "$STATE/set-time-result"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
+| eeee0002 revoked this Mac asks for an administrator password again.
+| clock untouched
