@@ -34,6 +34,12 @@ $ set-time-from-request
 % as_nobody "$WORK/ask" '2026-10-09T21:07:38Z bbbg0011\n'
 $ set-time-from-request
 
+# A line break or control character inside the command would forge a log line.
+% as_nobody "$WORK/ask" 'x\n2026-10-09T21:07:38Z bbbb0014\n'
+$ set-time-from-request
+% as_nobody "$WORK/ask" 'x\033[2J bbbb0015\n'
+$ set-time-from-request
+
 % ls -A "$STATE"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
 | set-time-grant.plist
 | set-time-request

@@ -38,6 +38,11 @@ TEST(ParseRequest, TwoFieldsSeparatedBySpacesOnlyWithALowerCaseHexNonce) {
         {"x\xff abcdef12", nullptr, nullptr},
         {"x\xc0\xa0" "abcdef12", nullptr, nullptr},  // overlong space
         {"\xed\xa0\x80 abcdef12", nullptr, nullptr},  // surrogate
+        // Inside the command, a line break or control would reach the log.
+        {"x\ny abcdef12", nullptr, nullptr},
+        {"x\x1b[2Jy abcdef12", nullptr, nullptr},
+        {"x\u0085y abcdef12", nullptr, nullptr},
+        {"x\u2028y abcdef12", nullptr, nullptr},
     };
     for (const auto& c : cases) {
         auto request = parseRequest(c.bytes);
