@@ -1,5 +1,7 @@
 #include "supervisor_tree.h"
 
+#include "inotify_events.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -71,17 +73,7 @@ bool openTree(TreeWatch& tree, std::set<std::string>& dirty) {
 }
 
 void readTree(TreeWatch& tree, std::set<std::string>& dirty) {
-  alignas(inotify_event) char buffer[16384];
-  for (;;) {
-    const ssize_t n = read(tree.fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    for (ssize_t at = 0; at < n;) {
-      const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-      handle(tree, *event, dirty);
-      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-    }
-  }
+  drainInotify(tree.fd, [&](const inotify_event& event) { handle(tree, event, dirty); });
 }
 
 std::vector<FoundJob> listDomain(const std::string& key) {

@@ -1,5 +1,7 @@
 #include "supervisor_watch.h"
 
+#include "inotify_events.h"
+
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,17 +118,7 @@ void closeWatches(WatchSet& set) {
 
 bool readWatches(WatchSet& set) {
   Reading reading;
-  alignas(inotify_event) char buffer[16384];
-  for (;;) {
-    const ssize_t n = read(set.fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    for (ssize_t at = 0; at < n;) {
-      const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-      judge(set, *event, reading);
-      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-    }
-  }
+  drainInotify(set.fd, [&](const inotify_event& event) { judge(set, event, reading); });
   if (reading.rearm) {
     // A path that came or went with its folder counts as changed.
     const std::vector<bool> before = set.existed;
