@@ -90,8 +90,8 @@ std::optional<SupervisedJob> openJob(const Domain& domain, const std::string& do
   }
   job.dev = st.st_dev;
   job.ino = st.st_ino;
-  if (auto bytes = readAt(job.dirFd, "plist", kMaxPlistBytes)) job.spec = parseJob(*bytes);
-  if (job.spec && job.spec->label != label) job.spec.reset();
+  if (auto bytes = readAt(job.dirFd, "plist", kMaxPlistBytes)) job.definition = parseJob(*bytes);
+  if (job.definition && job.definition->label != label) job.definition.reset();
   // A supervisor that starts again goes on counting.
   if (auto runs = readAt(job.dirFd, "runs", 64)) job.runs = parseInteger(*runs).value_or(0);
   return job;

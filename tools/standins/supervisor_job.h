@@ -21,7 +21,7 @@ struct SupervisedJob {
   int dirFd = -1;
   dev_t dev = 0;
   ino_t ino = 0;
-  std::optional<Job> spec;  // absent when the property list is unusable
+  std::optional<Job> definition;  // absent when the property list is unusable
   pid_t pid = 0;            // of the running instance
   bool pending = false;     // one more run once this one ends
   long long runs = 0;
@@ -35,7 +35,7 @@ struct SupervisedJob {
 int64_t monotonicMs();
 
 // Opens the folder and reads the job from it. Absent when the folder is not
-// there; a job with an absent spec when its property list cannot be used.
+// there; a job with an absent definition when its property list cannot be used.
 std::optional<SupervisedJob> openJob(const Domain& domain, const std::string& domainDir,
                                      const std::string& label);
 void closeJob(SupervisedJob& job);

@@ -28,7 +28,7 @@ long long exitCode(int status) {
 }
 
 void startRun(SupervisedJob& job) {
-  const pid_t pid = spawnJob(planLaunch(job.domain, *job.spec));
+  const pid_t pid = spawnJob(planLaunch(job.domain, *job.definition));
   job.runs += 1;
   writeBook(job, "runs", job.runs);
   if (pid < 0) {
@@ -54,17 +54,17 @@ void loadJob(Supervisor& sup, const std::string& key, const std::string& label, 
   auto opened = openJob(*domain, domainFolder(key), label);
   if (!opened) return;
   auto job = std::make_unique<SupervisedJob>(std::move(*opened));
-  if (!job->spec) {
+  if (!job->definition) {
     say("ignoring " + nameOf(*job) + ": unusable property list");
   } else {
     say("loaded " + nameOf(*job));
-    for (const auto& path : job->spec->watchPaths.value_or(std::vector<std::string>{}))
+    for (const auto& path : job->definition->watchPaths.value_or(std::vector<std::string>{}))
       job->watch.paths.push_back(normalWatchPath(path));
     if (!job->watch.paths.empty() && !armWatches(job->watch))
       say("cannot watch the paths of " + nameOf(*job));
-    const long long interval = std::min(job->spec->startInterval.value_or(0), kLongestInterval);
+    const long long interval = std::min(job->definition->startInterval.value_or(0), kLongestInterval);
     if (interval > 0) job->nextInterval = now + interval * 1000;
-    if (job->spec->runAtLoad) startRun(*job);
+    if (job->definition->runAtLoad) startRun(*job);
   }
   sup.jobs[key + "/" + label] = std::move(job);
 }
@@ -91,7 +91,7 @@ void finishRun(SupervisedJob& job, int status) {
   // What the job left behind in its process group ends with it.
   (void)kill(-pid, SIGTERM);
   say(nameOf(job) + " exited (" + std::to_string(exitCode(status)) + ")");
-  if (job.pending && job.spec) {
+  if (job.pending && job.definition) {
     job.pending = false;
     startRun(job);
   }
@@ -155,7 +155,7 @@ void fireTimers(Supervisor& sup, int64_t now) {
       trigger(*job);
     }
     if (job->nextInterval && *job->nextInterval <= now) {
-      const int64_t step = std::min(job->spec->startInterval.value_or(1), kLongestInterval) * 1000;
+      const int64_t step = std::min(job->definition->startInterval.value_or(1), kLongestInterval) * 1000;
       while (*job->nextInterval <= now) *job->nextInterval += step;
       trigger(*job);
     }
