@@ -14,90 +14,54 @@ $ install
 # negative
 $ install
 < -1
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # not whole
 $ install
 < 2.0
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # a word
 $ install
 < two
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # past the end
 $ install
 < 4
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # beyond 64 bits
 $ install
 < 99999999999999999999
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # two numbers
 $ install
 < 1 2
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # a sign alone
 $ install
 < +
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # an empty line
 $ install
 <
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 # end of input
 $ install
-| Select a server:
-|   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
-|   [2] beta  —  127.0.0.3  (stratum 1, PPS, v, 7 clients)
-|   [3] Gamma  —  127.0.0.4  (stratum 0, , v, 0 clients)
-| Number: \ no newline
+|@choice-prompt.txt
 ! Invalid selection.
 ? 1
 % tree
