@@ -37,10 +37,6 @@ bool jobIsLoaded(const std::string& label) {
     return run(kLaunchctl, {"print", serviceTarget(label)}).code == 0;
 }
 
-bool jobIsLoaded() {
-    return jobIsLoaded(table().kLabel);
-}
-
 LoadResult loadJob(const std::string& label, const std::string& plist) {
     const std::string target = serviceTarget(label);
     (void)run(kLaunchctl, {"bootout", target});
@@ -58,10 +54,6 @@ LoadResult loadJob(const std::string& label, const std::string& plist) {
         sleepFor(kBootstrapPause);
     }
     return {false, detail};
-}
-
-LoadResult loadJob() {
-    return loadJob(table().kLabel, table().kPlistPath);
 }
 
 std::optional<ConfiguredJob> configuredJob() {

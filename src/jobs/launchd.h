@@ -20,9 +20,7 @@ struct LoadResult {
     std::string detail;
 };
 LoadResult loadJob(const std::string& label, const std::string& plist);
-LoadResult loadJob();
 bool jobIsLoaded(const std::string& label);
-bool jobIsLoaded();
 std::string serviceTarget(const std::string& label);
 
 struct ConfiguredJob {
