@@ -1,7 +1,6 @@
 #include <sys/stat.h>
 
 #include "cli/console.h"
-#include "cli/process.h"
 #include "cli/table.h"
 #include "commands/commands.h"
 #include "common/atomic_write.h"
@@ -63,8 +62,7 @@ void cmdInstall(const std::string& server, int64_t intervalSec, const std::optio
 
     // Any local user may start a sync by touching this file.
     if (!pathExists(t.kSyncNowPath)) (void)createEmptyFile(t.kSyncNowPath, defaultFileMode());
-    (void)run("/usr/sbin/chown", {"root:wheel", t.kSyncNowPath});
-    (void)run("/bin/chmod", {"666", t.kSyncNowPath});
+    giveToRootWheel(t.kSyncNowPath, "666");
 
     Plist job = syncJob(server, intervalSec);
     writeJobPlist(job.get(), t.kPlistPath);

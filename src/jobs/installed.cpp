@@ -10,6 +10,11 @@
 
 namespace qc {
 
+void giveToRootWheel(const std::string& path, const char* mode) {
+    (void)run("/usr/sbin/chown", {"root:wheel", path});
+    (void)run("/bin/chmod", {mode, path});
+}
+
 void installProgram() {
     const Table& t = table();
     const std::string& installed = t.kInstalledBin;
@@ -27,8 +32,7 @@ void installProgram() {
         (void)removeFile(installed);
         if (auto error = copyFile(self, installed)) fail(*error);
     }
-    (void)run("/usr/sbin/chown", {"root:wheel", installed});
-    (void)run("/bin/chmod", {"755", installed});
+    giveToRootWheel(installed, "755");
     (void)run("/usr/bin/xattr", {"-dr", "com.apple.quarantine", installed});
 
     // The jobs run this copy: prove that it starts.

@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/text.h"
+#include "jobs/installed.h"
 
 namespace qc {
 
@@ -29,8 +30,7 @@ void writeJobPlist(plist_t dict, const std::string& path) {
     if (auto error = makeDirectories(parentDirectory(path))) fail(*error);
     if (auto error = makeDirectories(parentDirectory(table().kLogPath))) fail(*error);
     if (WriteResult written = atomicWrite(path, toXml(dict)); !written.ok) fail(written.error);
-    (void)run("/usr/sbin/chown", {"root:wheel", path});
-    (void)run("/bin/chmod", {"644", path});
+    giveToRootWheel(path, "644");
 }
 
 bool jobIsLoaded(const std::string& label) {
