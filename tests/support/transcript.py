@@ -103,7 +103,8 @@ def main(path):
               "WORK": work, "TOOL": tool, "BUILD": build, "SRC": source}
     names = {"{root}": root, "{work}": work, "{tool}": tool}
     tool_env = {"PATH": "/usr/bin:/bin", "QUORVANDEL_CONNECT_TEST_ROOT": root}
-    shell_env = dict(values, PATH="/usr/bin:/bin:/usr/sbin:/sbin", LC_ALL="C.UTF-8")
+    # The sandbox's PATH: it holds the unpacked chronyd.
+    shell_env = dict(values, PATH=os.environ["PATH"], LC_ALL="C.UTF-8")
     prelude = os.path.join(HERE, "prelude.sh")
     failures = 0
     for step in parse(path):
