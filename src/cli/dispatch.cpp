@@ -1,5 +1,7 @@
 #include "cli/dispatch.h"
 
+#include <algorithm>
+
 #include "cli/console.h"
 #include "cli/table.h"
 #include "commands/commands.h"
@@ -22,6 +24,16 @@ std::optional<std::string> optValue(const std::vector<std::string>& args, const 
 std::optional<std::string> optValue(const std::string& name) {
     return optValue(table().args, name);
 }
+
+namespace {
+
+// A flag: an argument exactly equal to the name anywhere after the command word.
+bool hasFlag(const std::string& name) {
+    const auto& args = table().args;
+    return args.size() > 2 && std::find(args.begin() + 2, args.end(), name) != args.end();
+}
+
+}  // namespace
 
 int64_t installInterval(const std::optional<std::string>& text, int64_t fallback) {
     auto value = parseInt64(text.value_or(""));
@@ -82,7 +94,7 @@ void dispatch() {
         finish(0);
     }
     if (cmd == "status") {
-        cmdStatus();
+        cmdStatus(hasFlag("--json"));
         finish(0);
     }
     if (cmd == "-h" || cmd == "--help" || cmd == "help") {

@@ -11,6 +11,7 @@ inline constexpr const char* kAppleDefaultTimeServer = "time.apple.com";
 
 void cmdInstall(const std::string& server, int64_t intervalSec, const std::optional<std::string>& name);
 void cmdRemove();
-void cmdStatus();
+// json: one JSON object in place of the text report.
+void cmdStatus(bool json);
 
 }  // namespace qc

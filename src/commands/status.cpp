@@ -1,7 +1,15 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "cli/console.h"
 #include "cli/process.h"
 #include "cli/table.h"
 #include "commands/commands.h"
+#include "commands/status_facts.h"
+#include "common/clock.h"
 #include "common/files.h"
 #include "common/plist.h"
 #include "common/text.h"
@@ -9,75 +17,94 @@
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
 #include "sync/last_sync.h"
-#include "sync/time_text.h"
 
 namespace qc {
 
 namespace {
 constexpr size_t kLogLines = 12;
+// Only the end of the log is read: a log that grew for years costs no more
+// to show than a fresh one.
+constexpr off_t kLogTailBytes = 64 * 1024;
 
-void launchdSection(const Table& t) {
-    outln("== launchd service ==");
-    RunResult print = run(kLaunchctl, {"print", serviceTarget(t.kLabel)});
-    if (print.code != 0) return outln("  (not loaded)");
-    for (auto line : nonEmptyLines(print.out)) {
-        if (line.find("state =") != std::string_view::npos || line.find("run interval") != std::string_view::npos)
-            outln("  " + std::string(trimBlanks(line)));
+// Up to count bytes from the offset; absent on a read error.
+std::optional<std::string> readAt(int fd, off_t offset, size_t count) {
+    std::string bytes(count, '\0');
+    size_t got = 0;
+    while (got < count) {
+        ssize_t n = pread(fd, bytes.data() + got, count - got, offset + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
     }
+    bytes.resize(got);
+    return bytes;
 }
 
-void savedSettingsSection(const Table& t) {
-    outln("== time settings before setup ==");
-    Plist saved = readPlistDict(t.kStatePath);
-    if (!saved) return outln("  (no record)");
-    outln("  time server: " + dictString(saved.get(), "timeServer").value_or("(not recorded)"));
-    if (auto automatic = dictBool(saved.get(), "usingNetworkTime"))
-        outln(std::string("  set time automatically: ") + (*automatic ? "on" : "off"));
+// The log's last kLogTailBytes at most, from the start of a line; absent
+// when it is not a regular file that can be read.
+std::optional<std::string> readLogTail(const std::string& path) {
+    // Non-blocking, so a FIFO put in the log's place cannot stall the open.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    std::optional<std::string> tail;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        bool cut = st.st_size > kLogTailBytes;
+        // One byte before the window too: a line that starts right at the
+        // window's edge follows a line feed and is kept whole.
+        off_t from = cut ? st.st_size - kLogTailBytes - 1 : 0;
+        tail = readAt(fd, from, static_cast<size_t>(cut ? kLogTailBytes + 1 : st.st_size));
+        if (tail && cut) {
+            size_t lf = tail->find('\n');
+            tail->erase(0, lf == std::string::npos ? tail->size() : lf + 1);
+        }
+    }
+    close(fd);
+    return tail;
 }
 
-void passwordFreeSection(const Table& t) {
-    outln("== without a password ==");
-    outln(std::string("  sync now: ") + (pathExists(t.kSyncNowPath) ? "yes" : "no (set up again to add it)"));
-    Plist grant = readPlistDict(t.kSetTimeGrantPath);
-    if (auto uid = dictInteger(grant.get(), "uid"))
-        outln("  set the clock: user " + std::to_string(*uid) +
-              (jobIsLoaded(t.kSetTimeLabel) ? "" : " (its job is not loaded)"));
-    else
-        outln("  set the clock: nobody");
-}
-
-void logSection(const Table& t) {
-    outln("== last log lines ==");
-    auto log = readRegularFile(t.kLogPath);
-    if (!log || !isValidUtf8(*log)) return outln("  (no log yet)");
+std::optional<std::vector<std::string>> logTail(const std::string& path) {
+    auto log = readLogTail(path);
+    if (!log || !isValidUtf8(*log)) return std::nullopt;
     auto lines = nonEmptyLines(*log);
     size_t first = lines.size() > kLogLines ? lines.size() - kLogLines : 0;
-    for (size_t i = first; i < lines.size(); ++i) outln("  " + std::string(lines[i]));
+    return std::vector<std::string>(lines.begin() + static_cast<ptrdiff_t>(first), lines.end());
 }
 
 }  // namespace
 
-void cmdStatus() {
+StatusFacts gatherStatus() {
     const Table& t = table();
-    outln("== this Mac ==");
-    if (auto job = configuredJob())
-        outln("  syncs with " + job->server + " at startup and every " + intervalText(job->interval));
-    else
-        outln("  not set up");
-    launchdSection(t);
-    savedSettingsSection(t);
-    outln("== last sync ==");
-    if (auto last = lastSyncRecord())
-        outln("  " + isoText(*last));
-    else
-        outln("  (none recorded)");
-    passwordFreeSection(t);
-    // Reading the system's time server needs root; an ordinary user gets no section.
-    if (isRoot()) {
-        outln("== configured time server ==");
-        outln("  " + currentTimeServer().value_or("(could not read)"));
+    StatusFacts facts;
+    facts.job = configuredJob();
+    RunResult print = run(kLaunchctl, {"print", serviceTarget(t.kLabel)});
+    facts.jobLoaded = print.code == 0;
+    if (facts.jobLoaded) {
+        for (auto line : nonEmptyLines(print.out)) {
+            if (line.find("state =") != std::string_view::npos || line.find("run interval") != std::string_view::npos)
+                facts.launchdLines.emplace_back(trimBlanks(line));
+        }
     }
-    logSection(t);
+    if (Plist saved = readPlistDict(t.kStatePath))
+        facts.saved = SavedSettings{dictString(saved.get(), "timeServer"), dictBool(saved.get(), "usingNetworkTime")};
+    facts.lastSync = lastSyncRecord();
+    facts.syncNow = pathExists(t.kSyncNowPath);
+    Plist grant = readPlistDict(t.kSetTimeGrantPath);
+    if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
+    // Reading the system's time server needs root; an ordinary user gets no section.
+    facts.showsTimeServer = isRoot();
+    if (facts.showsTimeServer) facts.timeServer = currentTimeServer();
+    facts.logTail = logTail(t.kLogPath);
+    return facts;
+}
+
+void cmdStatus(bool json) {
+    StatusFacts facts = gatherStatus();
+    if (json)
+        outln(statusJson(facts, nowWholeSeconds()));
+    else
+        printStatusText(facts);
 }
 
 }  // namespace qc

@@ -1,0 +1,116 @@
+// The two forms of status: text for a person, one JSON object for a fleet
+// script. Both print the same gathered facts.
+#include <nlohmann/json.hpp>
+
+#include "cli/console.h"
+#include "commands/status_facts.h"
+#include "common/text.h"
+#include "sync/time_text.h"
+
+namespace qc {
+
+namespace {
+using Json = nlohmann::ordered_json;
+
+template <typename T>
+Json orNull(const std::optional<T>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+// The value after "<name> = " on the first launchd line that starts with it.
+std::optional<std::string> launchdValue(const StatusFacts& facts, std::string_view name) {
+    for (std::string_view line : facts.launchdLines) {
+        if (line.substr(0, name.size()) != name) continue;
+        line.remove_prefix(name.size());
+        if (line.substr(0, 2) == " =") return std::string(trimBlanks(line.substr(2)));
+    }
+    return std::nullopt;
+}
+
+// launchd words the run interval "<n> seconds".
+std::optional<int64_t> runInterval(const StatusFacts& facts) {
+    auto text = launchdValue(facts, "run interval");
+    std::string_view suffix = " seconds";
+    if (!text || text->size() < suffix.size() || text->substr(text->size() - suffix.size()) != suffix)
+        return std::nullopt;
+    return parseInt64(std::string_view(*text).substr(0, text->size() - suffix.size()));
+}
+
+// Older than twice the interval plus 300 s; a limit beyond the 64-bit range
+// is never reached (and is always passed when the interval is negative).
+bool isStale(int64_t age, int64_t interval) {
+    int64_t limit = 0;
+    if (__builtin_mul_overflow(interval, 2, &limit) || __builtin_add_overflow(limit, 300, &limit)) return interval < 0;
+    return age > limit;
+}
+
+}  // namespace
+
+std::string_view statusHealth(const StatusFacts& facts, int64_t now) {
+    if (!facts.job) return "not-set-up";
+    if (!facts.jobLoaded) return "job-not-loaded";
+    if (!facts.lastSync) return "never-synced";
+    if (isStale(now - *facts.lastSync, facts.job->interval)) return "stale";
+    return "ok";
+}
+
+void printStatusText(const StatusFacts& facts) {
+    outln("== this Mac ==");
+    if (facts.job)
+        outln("  syncs with " + facts.job->server + " at startup and every " + intervalText(facts.job->interval));
+    else
+        outln("  not set up");
+    outln("== launchd service ==");
+    if (!facts.jobLoaded) outln("  (not loaded)");
+    for (const auto& line : facts.launchdLines) outln("  " + line);
+    outln("== time settings before setup ==");
+    if (!facts.saved) {
+        outln("  (no record)");
+    } else {
+        outln("  time server: " + facts.saved->timeServer.value_or("(not recorded)"));
+        if (facts.saved->automatic)
+            outln(std::string("  set time automatically: ") + (*facts.saved->automatic ? "on" : "off"));
+    }
+    outln("== last sync ==");
+    outln("  " + (facts.lastSync ? isoText(*facts.lastSync) : "(none recorded)"));
+    outln("== without a password ==");
+    outln(std::string("  sync now: ") + (facts.syncNow ? "yes" : "no (set up again to add it)"));
+    if (facts.grant)
+        outln("  set the clock: user " + std::to_string(facts.grant->uid) +
+              (facts.grant->jobLoaded ? "" : " (its job is not loaded)"));
+    else
+        outln("  set the clock: nobody");
+    if (facts.showsTimeServer) {
+        outln("== configured time server ==");
+        outln("  " + facts.timeServer.value_or("(could not read)"));
+    }
+    outln("== last log lines ==");
+    if (!facts.logTail) outln("  (no log yet)");
+    for (const auto& line : facts.logTail.value_or(std::vector<std::string>{})) outln("  " + line);
+}
+
+std::string statusJson(const StatusFacts& facts, int64_t now) {
+    Json json;
+    json["schema"] = 1;
+    json["setUp"] = facts.job.has_value();
+    json["server"] = facts.job ? Json(facts.job->server) : Json(nullptr);
+    json["intervalSeconds"] = facts.job ? Json(facts.job->interval) : Json(nullptr);
+    json["job"] = {{"loaded", facts.jobLoaded},
+                   {"state", orNull(launchdValue(facts, "state"))},
+                   {"runIntervalSeconds", orNull(runInterval(facts))}};
+    json["beforeSetup"] = facts.saved ? Json{{"timeServer", orNull(facts.saved->timeServer)},
+                                             {"setTimeAutomatically", orNull(facts.saved->automatic)}}
+                                      : Json(nullptr);
+    json["lastSync"] = facts.lastSync ? Json{{"epoch", *facts.lastSync}, {"iso", isoText(*facts.lastSync)}}
+                                      : Json(nullptr);
+    json["syncNow"] = facts.syncNow;
+    json["setTimeUser"] =
+        facts.grant ? Json{{"uid", facts.grant->uid}, {"jobLoaded", facts.grant->jobLoaded}} : Json(nullptr);
+    if (facts.showsTimeServer) json["configuredTimeServer"] = orNull(facts.timeServer);
+    json["logTail"] = orNull(facts.logTail);
+    json["health"] = std::string(statusHealth(facts, now));
+    // Text from files may hold bytes that are not UTF-8: shown as U+FFFD, never thrown over.
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace qc
