@@ -66,3 +66,5 @@ mode() { stat -c '%a %U:%G' "$@"; }
 age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
 # The test root's files, one path a line, relative to it.
 tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
+# Fails, with Python's complaint, unless standard input is one JSON document.
+json_ok() { python3 -c 'import json, sys; json.load(sys.stdin)'; }

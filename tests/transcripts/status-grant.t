@@ -1,6 +1,6 @@
 # What a user may do without a password: the sync-now file, and the grant
-# to set the clock with whether its job is loaded.
-% printf '%s\n' 'as_nobody "$TOOL" status | sed -n "/== without a password ==/,/== configured time server ==/p" | sed "1d;\$d"' >"$WORK/section"
+# to set the clock with whether its job is loaded. --json parses in every case.
+% printf '%s\n' 'as_nobody "$TOOL" status --json | json_ok && as_nobody "$TOOL" status | sed -n "/== without a password ==/,/== configured time server ==/p" | sed "1d;\$d"' >"$WORK/section"
 % printf '%s\n' 'mkdir -p "$STATE" && printf "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">%s</plist>\n" "$1" >"$STATE/set-time-grant.plist" && chown -R nobody: "$ROOT/Library"' >"$WORK/grant"
 
 # A grant whose job is not loaded.

@@ -1,7 +1,8 @@
 # The first two sections: the sync job as its property list describes it,
 # and what launchd says of it (only its "state =" and "run interval" lines).
+# --json parses in every case.
 % printf '%s\n' 'mkdir -p "$ROOT/Library/LaunchDaemons" && printf "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict><key>Label</key><string>com.quorvandel.connect.selftest</string>%s</dict></plist>\n" "$1" >"$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" && chown -R nobody: "$ROOT/Library"' >"$WORK/job"
-% printf '%s\n' 'as_nobody "$TOOL" status | sed -n "1,/== time settings before setup ==/p" | sed "\$d"' >"$WORK/section"
+% printf '%s\n' 'as_nobody "$TOOL" status --json | json_ok && as_nobody "$TOOL" status | sed -n "1,/== time settings before setup ==/p" | sed "\$d"' >"$WORK/section"
 
 # Loaded, with an interval that is no whole number of minutes.
 % sh "$WORK/job" '<key>ProgramArguments</key><array><string>/bin/true</string><string>sync</string><string>--server</string><string>10.0.0.5</string></array><key>StartInterval</key><integer>61</integer><key>WatchPaths</key><array><string>/tmp/sync-now</string></array>' && as_nobody launchctl bootstrap gui/65534 "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist"; . "$WORK/section"

@@ -1,7 +1,7 @@
 # The last log lines: up to 12 non-empty lines, oldest first, each unchanged;
-# a log that cannot be read as text counts as none.
+# a log that cannot be read as text counts as none. --json parses in every case.
 % mkdir -p "$ROOT/var/log" && chown -R nobody: "$ROOT/var"
-% printf '%s\n' 'as_nobody "$TOOL" status | sed -n "/== last log lines ==/,\$p"' >"$WORK/tail"
+% printf '%s\n' 'as_nobody "$TOOL" status --json | json_ok && as_nobody "$TOOL" status | sed -n "/== last log lines ==/,\$p"' >"$WORK/tail"
 
 # Fewer than 12 lines: all of them; blanks around the text stay.
 % printf '\n\n2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: step time \t\n\n\n' >"$LOG"; . "$WORK/tail"
@@ -30,6 +30,18 @@
 | == last log lines ==
 % printf '\n\n\n' >"$LOG"; . "$WORK/tail"
 | == last log lines ==
+
+# Only the last 64 KiB are read, from a line start: a 300 MB log costs little
+# memory, and the line at the window's edge is kept whole or not at all.
+% truncate -s 300M "$LOG" && printf 'sync %d\n' $(seq 20) >>"$LOG" && as_nobody /usr/bin/time -f %M -o "$WORK/kb" "$TOOL" status | sed -n '/== last log lines ==/,$p' | sed -n '2p;$p' && [ "$(cat "$WORK/kb")" -lt 100000 ]
+|   sync 9
+|   sync 20
+% for n in 65531 65532; do { echo early; head -c $n /dev/zero | tr '\0' x; printf '\nend\n'; } >"$LOG"; . "$WORK/tail" | cut -c1-11; done
+| == last log
+|   xxxxxxxxx
+|   end
+| == last log
+|   end
 
 # Not UTF-8, not readable, not a file.
 % printf 'sync \377\376 failed\n' >"$LOG"; . "$WORK/tail"

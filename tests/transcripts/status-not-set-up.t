@@ -17,6 +17,8 @@ $[user] status
 # Asked launchd once; never ran systemsetup.
 % launchctl_calls; ls /run/quorvandel-standins/systemsetup
 | print system/com.quorvandel.connect
+$[user] status --json
+| {"schema":1,"setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"syncNow":false,"setTimeUser":null,"logTail":null,"health":"not-set-up"}
 
 # Test mode with no settings store: nothing to read.
 $ status
@@ -54,6 +56,8 @@ $[root] status
 |   (could not read)
 | == last log lines ==
 |   (no log yet)
+$[root] status --json
+| {"schema":1,"setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"syncNow":false,"setTimeUser":null,"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
 % printf 'Network Time Server: \t10.9.8.7 \n' >/run/quorvandel-standins/systemsetup/output
 % setpriv --clear-groups env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/,/==/p'
 | == configured time server ==
