@@ -1,8 +1,8 @@
+#include <cerrno>
+#include <cstddef>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 #include "cli/console.h"
 #include "cli/process.h"
