@@ -77,6 +77,7 @@ qc_fetch_plist_orig() {
     "libplist=$QC_PLIST_DEBIAN_VERSION" >&2) ||
     qc_fail "libplist $QC_PLIST_DEBIAN_VERSION is not in sid any more: pin the version sid has now"
   mv "$apt/download/libplist_$QC_PLIST_VERSION.orig.tar.xz" "$target"
+  rm -rf "$apt"  # sid's index is only needed for this one download
 }
 
 # The unpacked, verified libplist 2.7 source.
