@@ -8,8 +8,9 @@
 namespace qc {
 
 // libplist 2.2 calls its integer type PLIST_UINT and keeps the sign in the
-// bits of the 64-bit value; newer releases call it PLIST_INT and keep
-// PLIST_UINT as an alias. These two helpers are the only place that knows.
+// bits of the 64-bit value; 2.3 and later call it PLIST_INT, keep PLIST_UINT
+// as an alias and write a negative value made by plist_new_uint as unsigned.
+// These two helpers and parsePlist are the only places that know.
 namespace {
 
 std::optional<int64_t> integerValue(plist_t node) {
@@ -20,7 +21,11 @@ std::optional<int64_t> integerValue(plist_t node) {
 }
 
 plist_t newIntegerNode(int64_t value) {
+#ifdef QC_PLIST_2_3
+    return plist_new_int(value);
+#else
     return plist_new_uint(static_cast<uint64_t>(value));
+#endif
 }
 
 // plist_get_string_val asserts on a string holding a NUL byte, which a file
@@ -42,7 +47,18 @@ bool isDict(plist_t node) {
 Plist parsePlist(const std::string& bytes) {
     if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return nullptr;
     plist_t root = nullptr;
+#ifdef QC_PLIST_2_3
+    // 2.3 and later also read JSON and OpenStep text; 2.2, like the Mac's
+    // own readers of these files, takes XML and binary only.
+    plist_format_t format = PLIST_FORMAT_NONE;
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root, &format);
+    if (format != PLIST_FORMAT_XML && format != PLIST_FORMAT_BINARY) {
+        plist_free(root);
+        return nullptr;
+    }
+#else
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+#endif
     return Plist(root);
 }
 

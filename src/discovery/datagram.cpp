@@ -76,7 +76,9 @@ std::optional<DiscoveredServer> parseAnswer(const uint8_t* bytes, size_t count, 
     if (length > kMaxPayload) return std::nullopt;
     if (count < static_cast<size_t>(8 + length)) return std::nullopt;
 
-    auto object = nlohmann::json::parse(bytes + 8, bytes + 8 + length, nullptr, false);
+    // Parsed as char: libc++ no longer has char_traits<unsigned char>.
+    const char* text = reinterpret_cast<const char*>(bytes + 8);
+    auto object = nlohmann::json::parse(text, text + length, nullptr, false);
     if (object.is_discarded() || !object.is_object()) return std::nullopt;
     // A reply must answer this very query; an announcement needs no nonce.
     if (type == kTypeReply) {

@@ -59,8 +59,11 @@
 | 	<key>usingNetworkTime</key>
 | 	<false/>
 
-# What is not a dictionary reads as empty and is replaced by the two keys.
-% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' ''; do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null; ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
+# What is not a dictionary, or not in XML or binary form, reads as empty and
+# is replaced by the two keys.
+% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' '' '{timeServer = old;}'; do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null; ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
+| 0
+| 2
 | 0
 | 2
 | 0
