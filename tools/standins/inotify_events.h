@@ -6,6 +6,8 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+namespace standin {
+
 // Reads every pending event of a non-blocking inotify descriptor and hands
 // each to the handler.
 template <typename Handler>
@@ -22,3 +24,5 @@ void drainInotify(int fd, Handler&& handle) {
     }
   }
 }
+
+}  // namespace standin

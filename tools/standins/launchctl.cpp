@@ -12,6 +12,8 @@
 #include "launchctl_target.h"
 #include "standin_io.h"
 
+namespace standin {
+
 namespace {
 
 constexpr int kExitUsage = 64;
@@ -101,7 +103,7 @@ int cmdPrint(const std::string& target) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int programMain(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   // The sandbox's own runner of jobs; not a call the tool makes.
   if (command == "supervise" && argc == 2) return cmdSupervise();
@@ -112,3 +114,7 @@ int main(int argc, char** argv) {
   if (command == "print" && argc == 3) return cmdPrint(argv[2]);
   return usage();
 }
+
+}  // namespace standin
+
+int main(int argc, char** argv) { return standin::programMain(argc, argv); }

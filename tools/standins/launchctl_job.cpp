@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
+namespace standin {
+
 namespace {
 
 struct PlistFree {
@@ -157,3 +159,5 @@ std::string renderJob(const Service& service, const Job& job, const std::string&
   out += "}\n";
   return out;
 }
+
+}  // namespace standin

@@ -9,6 +9,8 @@
 
 #include "launchctl_target.h"
 
+namespace standin {
+
 struct Job {
   std::string label;
   std::string program;  // Program, else the first element of ProgramArguments
@@ -34,3 +36,5 @@ std::optional<Job> parseJob(std::string_view bytes);
 
 std::string renderJob(const Service& service, const Job& job, const std::string& path,
                       const JobRuns& runs);
+
+}  // namespace standin

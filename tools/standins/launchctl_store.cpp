@@ -12,6 +12,8 @@
 
 #include "standin_io.h"
 
+namespace standin {
+
 namespace {
 
 std::string stateFile(const char* name) { return std::string(kLaunchdState) + "/" + name; }
@@ -125,3 +127,5 @@ bool takeBootstrapFailure() {
   close(fd);
   return fail;
 }
+
+}  // namespace standin

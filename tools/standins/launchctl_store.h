@@ -12,6 +12,8 @@
 #include "launchctl_job.h"
 #include "launchctl_target.h"
 
+namespace standin {
+
 inline constexpr const char* kLaunchdState = "/run/quorvandel-standins/launchd";
 inline constexpr size_t kMaxPlistBytes = 1 << 20;
 
@@ -33,3 +35,5 @@ RemoveOutcome removeJob(const Service& service);
 bool faultPresent(const char* name);
 // True when this bootstrap is to fail because of "fail-bootstrap".
 bool takeBootstrapFailure();
+
+}  // namespace standin

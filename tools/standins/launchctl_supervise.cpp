@@ -15,6 +15,8 @@
 #include "standin_io.h"
 #include "supervisor.h"
 
+namespace standin {
+
 namespace {
 
 std::string readyPath() { return std::string(kLaunchdState) + "/supervisor.ready"; }
@@ -110,3 +112,5 @@ int cmdSupervise() {
   (void)unlink(readyPath().c_str());
   return 0;
 }
+
+}  // namespace standin

@@ -2,4 +2,8 @@
 // test sandbox. Runs as root until SIGTERM.
 #pragma once
 
+namespace standin {
+
 int cmdSupervise();
+
+}  // namespace standin

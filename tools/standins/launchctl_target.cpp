@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace standin {
+
 namespace {
 
 std::optional<uid_t> parseUid(std::string_view text) {
@@ -80,3 +82,5 @@ bool storableLabel(std::string_view label) {
   return !label.empty() && label.front() != '.' && label.find('/') == std::string_view::npos &&
          label.find('\0') == std::string_view::npos;
 }
+
+}  // namespace standin

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace standin {
+
 enum class DomainKind { System, Gui, User };
 
 struct Domain {
@@ -35,3 +37,5 @@ std::string notFoundText(const Service& service);
 
 // Labels that can name a folder of the state tree without escaping it.
 bool storableLabel(std::string_view label);
+
+}  // namespace standin

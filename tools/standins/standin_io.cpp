@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <charconv>
 
+namespace standin {
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -109,3 +111,5 @@ bool pathExists(const std::string& path) {
 
 void outLine(std::string_view line) { writeLine(STDOUT_FILENO, line); }
 void errLine(std::string_view line) { writeLine(STDERR_FILENO, line); }
+
+}  // namespace standin

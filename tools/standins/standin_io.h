@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+namespace standin {
+
 inline constexpr const char* kStandinRoot = "/run/quorvandel-standins";
 
 // Creates one folder (not its parents) open to every user of the sandbox.
@@ -40,3 +42,5 @@ bool pathExists(const std::string& path);
 // One line, line feed added, written with a single call.
 void outLine(std::string_view line);
 void errLine(std::string_view line);
+
+}  // namespace standin

@@ -12,6 +12,8 @@
 #include "supervisor_job.h"
 #include "supervisor_tree.h"
 
+namespace standin {
+
 struct Supervisor {
   TreeWatch tree;
   std::map<std::string, std::unique_ptr<SupervisedJob>> jobs;  // "<domain key>/<label>"
@@ -32,3 +34,5 @@ std::optional<int64_t> nextDeadline(const Supervisor& sup);
 
 // SIGTERM to every running instance, as launchd does when it shuts down.
 void stopAll(Supervisor& sup);
+
+}  // namespace standin

@@ -12,6 +12,8 @@
 #include "launchctl_store.h"
 #include "standin_io.h"
 
+namespace standin {
+
 namespace {
 
 std::optional<std::string> readAt(int dirFd, const char* name, size_t maxBytes) {
@@ -119,3 +121,5 @@ void dropBook(const SupervisedJob& job, const char* name) {
   (void)unlinkat(job.dirFd, name, 0);
   afterWrite(job);
 }
+
+}  // namespace standin

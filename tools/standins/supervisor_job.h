@@ -12,6 +12,8 @@
 #include "launchctl_target.h"
 #include "supervisor_watch.h"
 
+namespace standin {
+
 struct SupervisedJob {
   Domain domain;
   std::string label;
@@ -47,3 +49,5 @@ bool stillLoaded(const SupervisedJob& job);
 // with dropBook. Both give up quietly once the job has been booted out.
 void writeBook(const SupervisedJob& job, const char* name, long long value);
 void dropBook(const SupervisedJob& job, const char* name);
+
+}  // namespace standin

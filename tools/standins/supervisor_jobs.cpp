@@ -8,6 +8,8 @@
 #include "standin_io.h"
 #include "supervisor_spawn.h"
 
+namespace standin {
+
 namespace {
 
 // One touch makes an attribute event and a close event, a write several:
@@ -183,3 +185,5 @@ void stopAll(Supervisor& sup) {
     if (job->pid) (void)kill(job->pid, SIGTERM);
   for (auto& job : sup.retired) (void)kill(job->pid, SIGTERM);
 }
+
+}  // namespace standin

@@ -11,6 +11,8 @@
 
 extern char** environ;
 
+namespace standin {
+
 namespace {
 
 constexpr const char* kDefaultPath = "/usr/bin:/bin:/usr/sbin:/sbin";
@@ -110,3 +112,5 @@ pid_t spawnJob(const LaunchPlan& plan) {
   if (pid == 0) becomeJob(plan, argv.data(), envp.data());
   return pid;
 }
+
+}  // namespace standin

@@ -12,6 +12,8 @@
 #include "launchctl_job.h"
 #include "launchctl_target.h"
 
+namespace standin {
+
 // What a job process needs, worked out before the fork: the child only runs
 // system calls.
 struct LaunchPlan {
@@ -32,3 +34,5 @@ LaunchPlan planLaunch(const Domain& domain, const Job& job);
 
 // The child's pid, or -1 when no process could be made.
 pid_t spawnJob(const LaunchPlan& plan);
+
+}  // namespace standin

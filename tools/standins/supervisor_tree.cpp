@@ -12,6 +12,8 @@
 
 #include "launchctl_store.h"
 
+namespace standin {
+
 namespace {
 
 constexpr uint32_t kStateMask = IN_CREATE | IN_MOVED_TO | IN_ONLYDIR;
@@ -92,3 +94,5 @@ std::vector<FoundJob> listDomain(const std::string& key) {
   closedir(d);
   return jobs;
 }
+
+}  // namespace standin

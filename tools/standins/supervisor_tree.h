@@ -13,6 +13,8 @@
 
 #include "launchctl_target.h"
 
+namespace standin {
+
 struct TreeWatch {
   int fd = -1;
   int stateWd = -1;
@@ -39,3 +41,5 @@ void readTree(TreeWatch& tree, std::set<std::string>& dirty);
 
 // The job folders of a domain, "." names (half-made or dying jobs) left out.
 std::vector<FoundJob> listDomain(const std::string& key);
+
+}  // namespace standin

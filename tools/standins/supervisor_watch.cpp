@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+namespace standin {
+
 namespace {
 
 constexpr uint32_t kChangeMask = IN_ATTRIB | IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE |
@@ -128,3 +130,5 @@ bool readWatches(WatchSet& set) {
   }
   return reading.changed;
 }
+
+}  // namespace standin

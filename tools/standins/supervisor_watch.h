@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace standin {
+
 struct WatchRole {
   enum Kind { Parent, Self, Ancestor };
   int wd = -1;
@@ -36,3 +38,5 @@ void closeWatches(WatchSet& set);
 // Drains the instance. True when a watched path changed; the set is re-armed
 // when a watched folder went away or a missing one appeared.
 bool readWatches(WatchSet& set);
+
+}  // namespace standin

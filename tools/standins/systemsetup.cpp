@@ -9,6 +9,8 @@
 
 #include "standin_io.h"
 
+namespace standin {
+
 namespace {
 
 constexpr const char* kDir = "/run/quorvandel-standins/systemsetup";
@@ -108,7 +110,7 @@ int setUsing(const std::string& word) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int programMain(int argc, char** argv) {
   (void)ensureSharedDir(kDir);
   logCall(kDir, argc, argv);
   // The refusal shows only in the text: a caller that parses the output
@@ -124,3 +126,7 @@ int main(int argc, char** argv) {
   if (flag == "-setusingnetworktime" && argc == 3) return setUsing(argv[2]);
   return usage();
 }
+
+}  // namespace standin
+
+int main(int argc, char** argv) { return standin::programMain(argc, argv); }

@@ -5,13 +5,15 @@
 
 #include "standin_io.h"
 
+namespace standin {
+
 namespace {
 
 constexpr const char* kDir = "/run/quorvandel-standins/xattr";
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int programMain(int argc, char** argv) {
   (void)ensureSharedDir(kDir);
   logCall(kDir, argc, argv);
   const std::string flags = argc > 1 ? argv[1] : "";
@@ -26,3 +28,7 @@ int main(int argc, char** argv) {
   }
   return 0;
 }
+
+}  // namespace standin
+
+int main(int argc, char** argv) { return standin::programMain(argc, argv); }
