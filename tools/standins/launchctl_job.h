@@ -12,29 +12,28 @@
 namespace standin {
 
 struct Job {
-  std::string label;
-  std::string program;  // Program, else the first element of ProgramArguments
-  std::optional<std::vector<std::string>> arguments;
-  std::optional<std::string> stdoutPath;
-  std::optional<std::string> stderrPath;
-  std::optional<std::vector<std::pair<std::string, std::string>>> environment;
-  std::optional<long long> startInterval;
-  std::optional<std::vector<std::string>> watchPaths;
-  bool runAtLoad = false;
+    std::string label;
+    std::string program;  // Program, else the first element of ProgramArguments
+    std::optional<std::vector<std::string>> arguments;
+    std::optional<std::string> stdoutPath;
+    std::optional<std::string> stderrPath;
+    std::optional<std::vector<std::pair<std::string, std::string>>> environment;
+    std::optional<long long> startInterval;
+    std::optional<std::vector<std::string>> watchPaths;
+    bool runAtLoad = false;
 };
 
 // What the supervisor of loaded jobs has recorded about one job.
 struct JobRuns {
-  std::optional<long long> pid;  // only while that process is alive
-  long long runs = 0;
-  std::optional<long long> lastExit;
+    std::optional<long long> pid;  // only while that process is alive
+    long long runs = 0;
+    std::optional<long long> lastExit;
 };
 
 // XML or binary bytes. Absent unless the root is a dictionary with a string
 // Label and either a string Program or a non-empty ProgramArguments of strings.
 std::optional<Job> parseJob(std::string_view bytes);
 
-std::string renderJob(const Service& service, const Job& job, const std::string& path,
-                      const JobRuns& runs);
+std::string renderJob(const Service& service, const Job& job, const std::string& path, const JobRuns& runs);
 
 }  // namespace standin

@@ -18,17 +18,16 @@ inline constexpr const char* kLaunchdState = "/run/quorvandel-standins/launchd";
 inline constexpr size_t kMaxPlistBytes = 1 << 20;
 
 struct LoadedJob {
-  std::string plist;  // the bytes read at bootstrap
-  std::string path;   // where they were read from
-  JobRuns runs;
+    std::string plist;  // the bytes read at bootstrap
+    std::string path;   // where they were read from
+    JobRuns runs;
 };
 
 enum class AddOutcome { Added, AlreadyLoaded, Failed };
 enum class RemoveOutcome { Removed, NotLoaded, Failed };
 
 std::optional<LoadedJob> readLoadedJob(const Service& service);
-AddOutcome addJob(const Domain& domain, const std::string& label, std::string_view plist,
-                  const std::string& path);
+AddOutcome addJob(const Domain& domain, const std::string& label, std::string_view plist, const std::string& path);
 RemoveOutcome removeJob(const Service& service);
 
 // Fault switches that tests drop into the state folder.

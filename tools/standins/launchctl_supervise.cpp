@@ -1,14 +1,13 @@
 #include "launchctl_supervise.h"
 
-#include <poll.h>
-#include <signal.h>
-#include <sys/signalfd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <poll.h>
 #include <set>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
 #include <vector>
 
 #include "launchctl_store.h"
@@ -19,98 +18,100 @@ namespace standin {
 
 namespace {
 
-std::string readyPath() { return std::string(kLaunchdState) + "/supervisor.ready"; }
+std::string readyPath() {
+    return std::string(kLaunchdState) + "/supervisor.ready";
+}
 
 // SIGCHLD and the stop signals arrive as reads, never as handlers.
 int openSignals() {
-  sigset_t mask;
-  sigemptyset(&mask);
-  for (int sig : {SIGCHLD, SIGTERM, SIGINT, SIGHUP}) sigaddset(&mask, sig);
-  if (sigprocmask(SIG_BLOCK, &mask, nullptr) != 0) return -1;
-  return signalfd(-1, &mask, SFD_NONBLOCK | SFD_CLOEXEC);
+    sigset_t mask;
+    sigemptyset(&mask);
+    for (int sig : {SIGCHLD, SIGTERM, SIGINT, SIGHUP}) sigaddset(&mask, sig);
+    if (sigprocmask(SIG_BLOCK, &mask, nullptr) != 0) return -1;
+    return signalfd(-1, &mask, SFD_NONBLOCK | SFD_CLOEXEC);
 }
 
 struct SignalNews {
-  bool child = false;
-  bool stop = false;
+    bool child = false;
+    bool stop = false;
 };
 
 SignalNews readSignals(int fd) {
-  SignalNews news;
-  signalfd_siginfo info {};
-  while (read(fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
-    if (info.ssi_signo == SIGCHLD)
-      news.child = true;
-    else
-      news.stop = true;
-  }
-  return news;
+    SignalNews news;
+    signalfd_siginfo info{};
+    while (read(fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+        if (info.ssi_signo == SIGCHLD)
+            news.child = true;
+        else
+            news.stop = true;
+    }
+    return news;
 }
 
 void rescan(Supervisor& sup, std::set<std::string>& dirty) {
-  for (const std::string& key : dirty) rescanDomain(sup, key, monotonicMs());
-  dirty.clear();
+    for (const std::string& key : dirty) rescanDomain(sup, key, monotonicMs());
+    dirty.clear();
 }
 
 int pollTimeout(const Supervisor& sup) {
-  const auto deadline = nextDeadline(sup);
-  if (!deadline) return -1;
-  const int64_t wait = *deadline - monotonicMs();
-  return wait <= 0 ? 0 : static_cast<int>(std::min<int64_t>(wait, INT_MAX));
+    const auto deadline = nextDeadline(sup);
+    if (!deadline) return -1;
+    const int64_t wait = *deadline - monotonicMs();
+    return wait <= 0 ? 0 : static_cast<int>(std::min<int64_t>(wait, INT_MAX));
 }
 
 // One wait for whatever comes first; false when it is time to stop.
 bool serveOnce(Supervisor& sup, int signals) {
-  std::vector<pollfd> fds{{signals, POLLIN, 0}, {sup.tree.fd, POLLIN, 0}};
-  std::vector<SupervisedJob*> watchers;
-  for (auto& [key, job] : sup.jobs) {
-    if (job->watch.fd < 0) continue;
-    fds.push_back({job->watch.fd, POLLIN, 0});
-    watchers.push_back(job.get());
-  }
-  if (poll(fds.data(), fds.size(), pollTimeout(sup)) < 0 && errno != EINTR) return false;
+    std::vector<pollfd> fds{{signals, POLLIN, 0}, {sup.tree.fd, POLLIN, 0}};
+    std::vector<SupervisedJob*> watchers;
+    for (auto& [key, job] : sup.jobs) {
+        if (job->watch.fd < 0) continue;
+        fds.push_back({job->watch.fd, POLLIN, 0});
+        watchers.push_back(job.get());
+    }
+    if (poll(fds.data(), fds.size(), pollTimeout(sup)) < 0 && errno != EINTR) return false;
 
-  const SignalNews news = readSignals(signals);
-  if (news.child) reapChildren(sup);
-  // Watches before the tree: a bootout below may free these jobs.
-  for (size_t i = 0; i < watchers.size(); ++i)
-    if ((fds[i + 2].revents & POLLIN) && readWatches(watchers[i]->watch))
-      noteWatchChange(*watchers[i], monotonicMs());
-  if (fds[1].revents & POLLIN) {
-    std::set<std::string> dirty;
-    readTree(sup.tree, dirty);
-    rescan(sup, dirty);
-  }
-  fireTimers(sup, monotonicMs());
-  return !news.stop;
+    const SignalNews news = readSignals(signals);
+    if (news.child) reapChildren(sup);
+    // Watches before the tree: a bootout below may free these jobs.
+    for (size_t i = 0; i < watchers.size(); ++i)
+        if ((fds[i + 2].revents & POLLIN) && readWatches(watchers[i]->watch))
+            noteWatchChange(*watchers[i], monotonicMs());
+    if (fds[1].revents & POLLIN) {
+        std::set<std::string> dirty;
+        readTree(sup.tree, dirty);
+        rescan(sup, dirty);
+    }
+    fireTimers(sup, monotonicMs());
+    return !news.stop;
 }
 
 }  // namespace
 
 int cmdSupervise() {
-  if (geteuid() != 0) {
-    errLine("launchctl supervise: only root may run jobs");
-    return 1;
-  }
-  (void)ensureSharedDir(kLaunchdState);
-  const int signals = openSignals();
-  Supervisor sup;
-  std::set<std::string> dirty;
-  if (signals < 0 || !openTree(sup.tree, dirty)) {
-    errLine("launchctl supervise: cannot watch " + std::string(kLaunchdState));
-    return 1;
-  }
-  // Jobs loaded before we started count too.
-  rescan(sup, dirty);
-  if (!writeFileAtomic(readyPath(), std::to_string(getpid()) + "\n", 0644)) {
-    errLine("launchctl supervise: cannot write " + readyPath());
-    return 1;
-  }
-  while (serveOnce(sup, signals)) {
-  }
-  stopAll(sup);
-  (void)unlink(readyPath().c_str());
-  return 0;
+    if (geteuid() != 0) {
+        errLine("launchctl supervise: only root may run jobs");
+        return 1;
+    }
+    (void)ensureSharedDir(kLaunchdState);
+    const int signals = openSignals();
+    Supervisor sup;
+    std::set<std::string> dirty;
+    if (signals < 0 || !openTree(sup.tree, dirty)) {
+        errLine("launchctl supervise: cannot watch " + std::string(kLaunchdState));
+        return 1;
+    }
+    // Jobs loaded before we started count too.
+    rescan(sup, dirty);
+    if (!writeFileAtomic(readyPath(), std::to_string(getpid()) + "\n", 0644)) {
+        errLine("launchctl supervise: cannot write " + readyPath());
+        return 1;
+    }
+    while (serveOnce(sup, signals)) {
+    }
+    stopAll(sup);
+    (void)unlink(readyPath().c_str());
+    return 0;
 }
 
 }  // namespace standin

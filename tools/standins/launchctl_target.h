@@ -2,25 +2,24 @@
 // "system", "gui/<uid>", "user/<uid>", and "<domain>/<label>".
 #pragma once
 
-#include <sys/types.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace standin {
 
 enum class DomainKind { System, Gui, User };
 
 struct Domain {
-  DomainKind kind = DomainKind::System;
-  uid_t uid = 0;     // owner of a gui or user domain
-  std::string name;  // as typed: "gui/501"
+    DomainKind kind = DomainKind::System;
+    uid_t uid = 0;     // owner of a gui or user domain
+    std::string name;  // as typed: "gui/501"
 };
 
 struct Service {
-  Domain domain;
-  std::string label;  // everything after the domain and its "/"
+    Domain domain;
+    std::string label;  // everything after the domain and its "/"
 };
 
 std::optional<Domain> parseDomain(std::string_view text);

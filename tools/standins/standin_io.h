@@ -4,12 +4,11 @@
 // environment find the same state.
 #pragma once
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
+#include <sys/types.h>
 
 namespace standin {
 
@@ -26,8 +25,7 @@ void logCall(const std::string& dir, int argc, char** argv);
 // Reads a whole regular file of at most maxBytes. Absent when it is missing,
 // not a regular file, too large or unreadable. info, when given, receives the
 // fstat of what was read.
-std::optional<std::string> readSmallFile(const std::string& path, size_t maxBytes,
-                                         struct stat* info = nullptr);
+std::optional<std::string> readSmallFile(const std::string& path, size_t maxBytes, struct stat* info = nullptr);
 
 // Writes beside the target, then renames over it.
 bool writeFileAtomic(const std::string& path, std::string_view bytes, mode_t mode);

@@ -15,9 +15,9 @@
 namespace standin {
 
 struct Supervisor {
-  TreeWatch tree;
-  std::map<std::string, std::unique_ptr<SupervisedJob>> jobs;  // "<domain key>/<label>"
-  std::vector<std::unique_ptr<SupervisedJob>> retired;  // booted out, instance still running
+    TreeWatch tree;
+    std::map<std::string, std::unique_ptr<SupervisedJob>> jobs;  // "<domain key>/<label>"
+    std::vector<std::unique_ptr<SupervisedJob>> retired;         // booted out, instance still running
 };
 
 // Brings the jobs of one domain in line with its folder: new job folders are

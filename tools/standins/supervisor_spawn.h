@@ -3,10 +3,9 @@
 // bare environment plus the job's variables, and the domain's user.
 #pragma once
 
-#include <sys/types.h>
-
 #include <optional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "launchctl_job.h"
@@ -17,14 +16,14 @@ namespace standin {
 // What a job process needs, worked out before the fork: the child only runs
 // system calls.
 struct LaunchPlan {
-  std::string program;
-  std::vector<std::string> argv;
-  std::vector<std::string> env;  // "NAME=value"
-  std::optional<std::string> stdoutPath;
-  std::optional<std::string> stderrPath;
-  bool dropToUser = false;  // gui/<uid> and user/<uid> jobs never run as root
-  uid_t uid = 0;
-  gid_t gid = 0;
+    std::string program;
+    std::vector<std::string> argv;
+    std::vector<std::string> env;  // "NAME=value"
+    std::optional<std::string> stdoutPath;
+    std::optional<std::string> stderrPath;
+    bool dropToUser = false;  // gui/<uid> and user/<uid> jobs never run as root
+    uid_t uid = 0;
+    gid_t gid = 0;
 };
 
 // What a job gets when it cannot be started, as a shell would report it.

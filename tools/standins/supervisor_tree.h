@@ -3,12 +3,11 @@
 // folders that are renamed in or out.
 #pragma once
 
-#include <sys/types.h>
-
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "launchctl_target.h"
@@ -16,15 +15,15 @@
 namespace standin {
 
 struct TreeWatch {
-  int fd = -1;
-  int stateWd = -1;
-  std::map<int, std::string> domainWds;  // wd -> domain key
+    int fd = -1;
+    int stateWd = -1;
+    std::map<int, std::string> domainWds;  // wd -> domain key
 };
 
 struct FoundJob {
-  std::string label;
-  dev_t dev = 0;
-  ino_t ino = 0;
+    std::string label;
+    dev_t dev = 0;
+    ino_t ino = 0;
 };
 
 // The domain a folder name of the state tree stands for: "gui_501" -> gui/501.

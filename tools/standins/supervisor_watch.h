@@ -13,18 +13,18 @@
 namespace standin {
 
 struct WatchRole {
-  enum Kind { Parent, Self, Ancestor };
-  int wd = -1;
-  size_t path = 0;   // index into WatchSet::paths
-  Kind kind = Parent;
-  std::string name;  // the child name that matters (Parent, Ancestor)
+    enum Kind { Parent, Self, Ancestor };
+    int wd = -1;
+    size_t path = 0;  // index into WatchSet::paths
+    Kind kind = Parent;
+    std::string name;  // the child name that matters (Parent, Ancestor)
 };
 
 struct WatchSet {
-  int fd = -1;  // one inotify instance per job; closing it drops every watch
-  std::vector<std::string> paths;
-  std::vector<bool> existed;  // per path, when last armed
-  std::vector<WatchRole> roles;
+    int fd = -1;  // one inotify instance per job; closing it drops every watch
+    std::vector<std::string> paths;
+    std::vector<bool> existed;  // per path, when last armed
+    std::vector<WatchRole> roles;
 };
 
 // Absolute, without trailing slashes; relative paths count from "/".
