@@ -6,7 +6,7 @@
 #include <string>
 
 #include "settime/request_rules.h"
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The handler reads at most this much, once.

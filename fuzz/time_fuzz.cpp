@@ -5,7 +5,7 @@
 #include <string>
 
 #include "sync/last_sync.h"
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);

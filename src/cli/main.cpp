@@ -1,12 +1,17 @@
+// The one place the process ends: every handler returns its exit code here.
+#include <climits>
 #include <cstdlib>
 #include <unistd.h>
 
 #include "cli/dispatch.h"
-#include "cli/table.h"
+#include "common/paths.h"
 
 int main(int argc, char** argv) {
-    qc::TableInputs in;
-    in.args.assign(argv, argv + argc);
+    std::vector<std::string> args(argv, argv + argc);
+    char cwd[PATH_MAX];
+    qc::PathInputs in;
+    in.programName = args.empty() ? std::string() : args.front();
+    in.cwd = getcwd(cwd, sizeof cwd) ? cwd : "/";
     in.euid = geteuid();
     in.ruid = getuid();
     in.getenv = [](const char* name) -> std::optional<std::string> {
@@ -14,6 +19,6 @@ int main(int argc, char** argv) {
         if (!value) return std::nullopt;
         return std::string(value);
     };
-    qc::setTable(qc::buildTable(in));
-    qc::dispatch();
+    qc::setPaths(qc::buildPaths(in));
+    return qc::dispatch(args);
 }

@@ -1,12 +1,15 @@
 #include <sys/stat.h>
 
-#include "cli/console.h"
-#include "cli/table.h"
+#include "common/console.h"
+#include "common/paths.h"
 #include "commands/commands.h"
 #include "common/atomic_write.h"
 #include "common/files.h"
 #include "common/plist.h"
+#include "discovery/listing.h"
 #include "jobs/installed.h"
+#include "common/ownership.h"
+#include "common/time_text.h"
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
 #include "sync/sync.h"
@@ -15,6 +18,9 @@ namespace qc {
 
 namespace {
 
+// Opens the machine-readable last line of an install.
+constexpr const char* kResultTag = "quorvandel-connect-result:";
+
 // The Mac's own settings, kept once so that remove can put them back.
 void saveSettingsBeforeSetup() {
     Plist saved = newDict();
@@ -22,32 +28,24 @@ void saveSettingsBeforeSetup() {
     if (auto automatic = usingNetworkTime()) setBool(saved.get(), "usingNetworkTime", *automatic);
     if (plist_dict_get_size(saved.get()) == 0) return;
     ensureStateDir();
-    (void)atomicWrite(table().kStatePath, toXml(saved.get()));
-}
-
-Plist syncJob(const std::string& server, int64_t intervalSec) {
-    const Table& t = table();
-    // Keys in sorted order, as the platform's own writer puts them.
-    Plist job = newDict();
-    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
-    setString(job.get(), "Label", t.kLabel);
-    setStringArray(job.get(), "ProgramArguments", {t.kInstalledBin, "sync", "--server", server});
-    setBool(job.get(), "RunAtLoad", true);
-    setString(job.get(), "StandardErrorPath", t.kLogPath);
-    setString(job.get(), "StandardOutPath", t.kLogPath);
-    setInteger(job.get(), "StartInterval", intervalSec);
-    setStringArray(job.get(), "WatchPaths", {t.kSyncNowPath});
-    return job;
+    (void)atomicWrite(paths().kStatePath, toXml(saved.get()));
 }
 
 }  // namespace
 
-void cmdInstall(const std::string& server, int64_t intervalSec, const std::optional<std::string>& name) {
-    const Table& t = table();
-    requireRoot("install --server " + server);
+int cmdInstall(const std::optional<std::string>& given, const std::optional<std::string>& givenName,
+               int64_t intervalSec) {
+    const Paths& t = paths();
+    ServerChoice chosen = resolveServer(given, givenName);
+    if (!chosen.error.empty()) {
+        errln(chosen.error);
+        return 1;
+    }
+    const std::string& server = chosen.ip;
+    const std::optional<std::string>& name = chosen.name;
     if (!pathExists("/usr/bin/sntp")) {
         errln("error: /usr/bin/sntp not found \u2014 cannot force a sync on this macOS.");
-        finish(1);
+        return 1;
     }
     const std::string display = name ? "\"" + *name + "\" (" + server + ")" : server;
     const std::string every = intervalText(intervalSec);
@@ -57,20 +55,26 @@ void cmdInstall(const std::string& server, int64_t intervalSec, const std::optio
     if (!pathExists(t.kPlistPath) && !pathExists(t.kStatePath)) saveSettingsBeforeSetup();
     setTimeServer(server);
     setUsingNetworkTime(true);
-    installProgram();
+    if (auto error = installProgram()) {
+        errln(*error);
+        return 1;
+    }
     ensureStateDir();
 
     // Any local user may start a sync by touching this file.
     if (!pathExists(t.kSyncNowPath)) (void)createEmptyFile(t.kSyncNowPath, defaultFileMode());
     giveToRootWheel(t.kSyncNowPath, "666");
 
-    Plist job = syncJob(server, intervalSec);
-    writeJobPlist(job.get(), t.kPlistPath);
+    Plist job = jobPlist({t.kLabel, {"sync", "--server", server}, t.kSyncNowPath, intervalSec});
+    if (auto error = writeJobPlist(job.get(), t.kPlistPath)) {
+        errln(*error);
+        return 1;
+    }
     LoadResult loaded = loadJob(t.kLabel, t.kPlistPath);
     if (!loaded.ok) {
         errln("error: the background job did not load" + (loaded.detail.empty() ? "." : " (" + loaded.detail + ").") +
               " Its files are in place, so it starts at the next restart; run setup again to load it now.");
-        finish(1);
+        return 1;
     }
     (void)removeFile(t.kLegacyBin);
 
@@ -82,7 +86,8 @@ void cmdInstall(const std::string& server, int64_t intervalSec, const std::optio
         outln("Set up, but " + server + " did not answer a time request. This Mac keeps trying at startup and every " +
               every + ".");
     outln("Log: " + t.kLogPath);
-    outln(t.kResultTag + " " + (synced ? "synced" : "no-answer"));
+    outln(std::string(kResultTag) + " " + (synced ? "synced" : "no-answer"));
+    return 0;
 }
 
 }  // namespace qc

@@ -1,6 +1,6 @@
-#include "cli/console.h"
-#include "cli/process.h"
-#include "cli/table.h"
+#include "common/console.h"
+#include "common/process.h"
+#include "common/paths.h"
 #include "commands/commands.h"
 #include "common/files.h"
 #include "common/plist.h"
@@ -12,7 +12,7 @@ namespace qc {
 namespace {
 
 bool isSetUp() {
-    const Table& t = table();
+    const Paths& t = paths();
     for (const std::string* path : {&t.kPlistPath, &t.kSetTimePlistPath, &t.kInstalledBin, &t.kLegacyBin, &t.kStateDir})
         if (pathExists(*path)) return true;
     return jobIsLoaded(t.kLabel) || jobIsLoaded(t.kSetTimeLabel);
@@ -20,12 +20,11 @@ bool isSetUp() {
 
 }  // namespace
 
-void cmdRemove() {
-    const Table& t = table();
-    requireRoot("remove");
+int cmdRemove() {
+    const Paths& t = paths();
     if (!isSetUp()) {
         outln("Quorvandel Connect is not set up on this Mac. Nothing was changed.");
-        return;
+        return 0;
     }
     outln("Removing Quorvandel Connect");
     // Both jobs stop before any of their files goes.
@@ -43,6 +42,7 @@ void cmdRemove() {
 
     outln("Removed. Time server set back to " +
           (server ? *server + " (what this Mac had before setup)." : std::string(kAppleDefaultTimeServer) + " (Apple's default)."));
+    return 0;
 }
 
 }  // namespace qc

@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli/console.h"
-#include "cli/process.h"
-#include "cli/table.h"
+#include "common/console.h"
+#include "common/process.h"
+#include "common/paths.h"
 #include "commands/commands.h"
 #include "commands/status_facts.h"
 #include "common/clock.h"
@@ -75,7 +75,7 @@ std::optional<std::vector<std::string>> logTail(const std::string& path) {
 }  // namespace
 
 StatusFacts gatherStatus() {
-    const Table& t = table();
+    const Paths& t = paths();
     StatusFacts facts;
     facts.job = configuredJob();
     RunResult print = run(kLaunchctl, {"print", serviceTarget(t.kLabel)});
@@ -93,18 +93,19 @@ StatusFacts gatherStatus() {
     Plist grant = readPlistDict(t.kSetTimeGrantPath);
     if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
     // Reading the system's time server needs root; an ordinary user gets no section.
-    facts.showsTimeServer = isRoot();
+    facts.showsTimeServer = actsAsRoot();
     if (facts.showsTimeServer) facts.timeServer = currentTimeServer();
     facts.logTail = logTail(t.kLogPath);
     return facts;
 }
 
-void cmdStatus(bool json) {
+int cmdStatus(bool json) {
     StatusFacts facts = gatherStatus();
     if (json)
         outln(statusJson(facts, nowWholeSeconds()));
     else
         printStatusText(facts);
+    return 0;
 }
 
 }  // namespace qc

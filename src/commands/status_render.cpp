@@ -2,10 +2,10 @@
 // script. Both print the same gathered facts.
 #include <nlohmann/json.hpp>
 
-#include "cli/console.h"
+#include "common/console.h"
 #include "commands/status_facts.h"
 #include "common/text.h"
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 namespace qc {
 

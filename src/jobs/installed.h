@@ -1,15 +1,13 @@
-// The installed copy of the tool that both jobs run, and the state folder.
+// The installed copy of the tool that both jobs run.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace qc {
 
-// Gives a file to root:wheel with the mode, through the system's chown and
-// chmod; their results are not looked at (in test mode they fail harmlessly).
-void giveToRootWheel(const std::string& path, const char* mode);
-
-void installProgram();
-void ensureStateDir();
+// Puts the running tool at its installed place and proves the copy runs;
+// the error line when it could not.
+std::optional<std::string> installProgram();
 
 }  // namespace qc

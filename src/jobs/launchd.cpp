@@ -1,13 +1,12 @@
 #include "jobs/launchd.h"
 
-#include "cli/console.h"
-#include "cli/process.h"
-#include "cli/table.h"
 #include "common/atomic_write.h"
 #include "common/clock.h"
 #include "common/files.h"
+#include "common/ownership.h"
+#include "common/paths.h"
+#include "common/process.h"
 #include "common/text.h"
-#include "jobs/installed.h"
 
 namespace qc {
 
@@ -19,18 +18,37 @@ constexpr auto kBootstrapPause = std::chrono::milliseconds(500);
 }  // namespace
 
 std::string serviceTarget(const std::string& label) {
-    return table().kDomain + "/" + label;
+    return paths().kDomain + "/" + label;
 }
 
-void writeJobPlist(plist_t dict, const std::string& path) {
-    auto fail = [&](const std::string& reason) {
-        errln("error: cannot write " + path + ": " + reason);
-        finish(1);
-    };
-    if (auto error = makeDirectories(parentDirectory(path))) fail(*error);
-    if (auto error = makeDirectories(parentDirectory(table().kLogPath))) fail(*error);
-    if (WriteResult written = atomicWrite(path, toXml(dict)); !written.ok) fail(written.error);
+Plist jobPlist(const JobSpec& spec) {
+    const Paths& p = paths();
+    std::vector<std::string> arguments{p.kInstalledBin};
+    arguments.insert(arguments.end(), spec.arguments.begin(), spec.arguments.end());
+    // Keys in sorted order, as the platform's own writer puts them.
+    Plist job = newDict();
+    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
+    setString(job.get(), "Label", spec.label);
+    setStringArray(job.get(), "ProgramArguments", arguments);
+    if (spec.startInterval) setBool(job.get(), "RunAtLoad", true);
+    setString(job.get(), "StandardErrorPath", p.kLogPath);
+    setString(job.get(), "StandardOutPath", p.kLogPath);
+    if (spec.startInterval) setInteger(job.get(), "StartInterval", *spec.startInterval);
+    setStringArray(job.get(), "WatchPaths", {spec.watchPath});
+    return job;
+}
+
+std::optional<std::string> writeJobPlist(plist_t dict, const std::string& path) {
+    auto error = makeDirectories(parentDirectory(path));
+    if (!error) error = makeDirectories(parentDirectory(paths().kLogPath));
+    if (!error) {
+        WriteResult written = atomicWrite(path, toXml(dict));
+        if (!written.ok) error = written.error;
+    }
+    // The message names the job's file even when the log's folder failed.
+    if (error) return "error: cannot write " + path + ": " + *error;
     giveToRootWheel(path, "644");
+    return std::nullopt;
 }
 
 bool jobIsLoaded(const std::string& label) {
@@ -48,7 +66,7 @@ LoadResult loadJob(const std::string& label, const std::string& plist) {
     // bootstrap may complain and still load the job; only print tells.
     std::string detail;
     for (int attempt = 0; attempt < kBootstrapAttempts; ++attempt) {
-        RunResult bootstrap = run(kLaunchctl, {"bootstrap", table().kDomain, plist});
+        RunResult bootstrap = run(kLaunchctl, {"bootstrap", paths().kDomain, plist});
         if (jobIsLoaded(label)) return {true, ""};
         detail = std::string(trimBlanksAndNewlines(bootstrap.out));
         sleepFor(kBootstrapPause);
@@ -57,7 +75,7 @@ LoadResult loadJob(const std::string& label, const std::string& plist) {
 }
 
 std::optional<ConfiguredJob> configuredJob() {
-    Plist job = readPlistDict(table().kPlistPath);
+    Plist job = readPlistDict(paths().kPlistPath);
     if (!job) return std::nullopt;
     auto arguments = dictStringArray(job.get(), "ProgramArguments");
     if (!arguments) return std::nullopt;
@@ -65,22 +83,9 @@ std::optional<ConfiguredJob> configuredJob() {
         if ((*arguments)[i] != "--server") continue;
         if (i + 1 == arguments->size()) return std::nullopt;
         return ConfiguredJob{(*arguments)[i + 1],
-                             dictInteger(job.get(), "StartInterval").value_or(table().kDefaultInterval)};
+                             dictInteger(job.get(), "StartInterval").value_or(kDefaultInterval)};
     }
     return std::nullopt;
-}
-
-std::optional<std::map<std::string, std::string>> testEnvironment() {
-    const Table& t = table();
-    if (!t.kTestRoot) return std::nullopt;
-    std::map<std::string, std::string> environment{{"QUORVANDEL_CONNECT_TEST_ROOT", *t.kTestRoot}};
-    if (t.kSntpStandIn) environment["QUORVANDEL_CONNECT_TEST_SNTP"] = *t.kSntpStandIn;
-    return environment;
-}
-
-std::string intervalText(int64_t seconds) {
-    if (seconds % 60 == 0) return std::to_string(seconds / 60) + " minute" + (seconds == 60 ? "" : "s");
-    return std::to_string(seconds) + " seconds";
 }
 
 }  // namespace qc

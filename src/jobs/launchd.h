@@ -2,18 +2,29 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/plist.h"
 
 namespace qc {
 
 inline constexpr const char* kLaunchctl = "/bin/launchctl";
+// The sync interval when none is given or the job does not say.
+inline constexpr int64_t kDefaultInterval = 1800;
 
-// Writes the property list, or reports "cannot write" and ends the process.
-void writeJobPlist(plist_t dict, const std::string& path);
+// What sets the tool's two jobs apart; everything else they share.
+struct JobSpec {
+    std::string label;
+    std::vector<std::string> arguments;  // the installed copy is put first
+    std::string watchPath;
+    std::optional<int64_t> startInterval;  // a periodic job also runs at load
+};
+Plist jobPlist(const JobSpec& spec);
+
+// Writes the property list; the "error: cannot write" line on failure.
+std::optional<std::string> writeJobPlist(plist_t dict, const std::string& path);
 
 struct LoadResult {
     bool ok = false;
@@ -28,8 +39,5 @@ struct ConfiguredJob {
     int64_t interval = 0;
 };
 std::optional<ConfiguredJob> configuredJob();
-
-std::optional<std::map<std::string, std::string>> testEnvironment();
-std::string intervalText(int64_t seconds);
 
 }  // namespace qc

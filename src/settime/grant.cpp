@@ -2,9 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli/console.h"
-#include "cli/process.h"
-#include "cli/table.h"
+#include "common/ownership.h"
+#include "common/process.h"
+#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/files.h"
 #include "common/plist.h"
@@ -29,38 +29,20 @@ std::optional<uint32_t> parseUserId(std::string_view text) {
     return static_cast<uint32_t>(value);
 }
 
-Plist setTimeJob() {
-    const Table& t = table();
-    // Keys in sorted order, as the platform's own writer puts them.
-    Plist job = newDict();
-    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
-    setString(job.get(), "Label", t.kSetTimeLabel);
-    setStringArray(job.get(), "ProgramArguments", {t.kInstalledBin, "set-time-from-request"});
-    setString(job.get(), "StandardErrorPath", t.kLogPath);
-    setString(job.get(), "StandardOutPath", t.kLogPath);
-    setStringArray(job.get(), "WatchPaths", {t.kSetTimeRequestPath});
-    return job;
-}
-
 }  // namespace
 
-void allowSetTime(const std::string& userText) {
-    const Table& t = table();
+GrantResult allowSetTime(const std::string& userText) {
+    const Paths& t = paths();
     auto uid = parseUserId(userText);
-    if (!uid || *uid == 0 || !getpwuid(*uid)) {
-        errln("error: \"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this).");
-        finish(1);
-    }
-    installProgram();
+    if (!uid || *uid == 0 || !getpwuid(*uid))
+        return {0, "error: \"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this)."};
+    if (auto error = installProgram()) return {0, *error};
     ensureStateDir();
 
     // A new, empty request file that only the granted user may write.
     const std::string& request = t.kSetTimeRequestPath;
     (void)removeFile(request);
-    if (!createEmptyFile(request, 0600)) {
-        errln("error: cannot create " + request + ".");
-        finish(1);
-    }
+    if (!createEmptyFile(request, 0600)) return {0, "error: cannot create " + request + "."};
     if (!t.testMode()) (void)chown(request.c_str(), *uid, 0);
     (void)chmod(request.c_str(), 0600);
 
@@ -68,18 +50,16 @@ void allowSetTime(const std::string& userText) {
     setInteger(grant.get(), "uid", *uid);
     (void)atomicWrite(t.kSetTimeGrantPath, toXml(grant.get()), 0644);
 
-    Plist job = setTimeJob();
-    writeJobPlist(job.get(), t.kSetTimePlistPath);
+    Plist job = jobPlist({t.kSetTimeLabel, {"set-time-from-request"}, t.kSetTimeRequestPath, std::nullopt});
+    if (auto error = writeJobPlist(job.get(), t.kSetTimePlistPath)) return {0, *error};
     LoadResult loaded = loadJob(t.kSetTimeLabel, t.kSetTimePlistPath);
-    if (!loaded.ok) {
-        errln("error: the set-the-clock job did not load" + (loaded.detail.empty() ? "." : " (" + loaded.detail + ")."));
-        finish(1);
-    }
-    outln("User " + std::to_string(*uid) + " can now set this Mac's clock from Quorvandel Connect without a password.");
+    if (!loaded.ok)
+        return {0, "error: the set-the-clock job did not load" + (loaded.detail.empty() ? "." : " (" + loaded.detail + ").")};
+    return {*uid, ""};
 }
 
 void forbidSetTime(bool keepAnswer) {
-    const Table& t = table();
+    const Paths& t = paths();
     (void)removeFile(t.kSetTimePlistPath);
     (void)removeFile(t.kSetTimeRequestPath);
     (void)removeFile(t.kSetTimeGrantPath);

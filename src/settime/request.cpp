@@ -6,15 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli/console.h"
-#include "cli/table.h"
+#include "common/console.h"
+#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/plist.h"
 #include "settime/request_rules.h"
 #include "settime/settime.h"
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 namespace qc {
 
@@ -41,8 +41,7 @@ std::optional<std::string> readRequestBytes(int fd) {
 }  // namespace
 
 void cmdSetTimeFromRequest() {
-    const Table& t = table();
-    requireRoot("set-time-from-request");
+    const Paths& t = paths();
 
     Plist grant = readPlistDict(t.kSetTimeGrantPath);
     auto uid = dictInteger(grant.get(), "uid");
@@ -67,7 +66,7 @@ void cmdSetTimeFromRequest() {
         outln(nowText() + " quorvandel-connect: set-time request from user " + std::to_string(*uid) + ": " + status +
               " " + words);
     };
-    if (!isFresh(nowSeconds(), static_cast<int64_t>(st.st_mtime), t.kRequestFreshSeconds))
+    if (!isFresh(nowSeconds(), static_cast<int64_t>(st.st_mtime), kRequestFreshSeconds))
         return answer("refused", "the request was not made just now.");
     if (parsed->command == "revoke") {
         answer("revoked", "this Mac asks for an administrator password again.");

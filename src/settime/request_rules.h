@@ -9,6 +9,8 @@
 namespace qc {
 
 inline constexpr size_t kMaxRequestBytes = 64;
+// A request counts only this many seconds either side of its file's time.
+inline constexpr double kRequestFreshSeconds = 30.0;
 
 struct Request {
     std::string command;  // a time text, "revoke", or anything else the clock setting refuses

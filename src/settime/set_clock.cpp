@@ -2,12 +2,11 @@
 #include <cstring>
 #include <sys/time.h>
 
-#include "cli/console.h"
-#include "cli/table.h"
+#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "settime/settime.h"
 #include "sync/last_sync.h"
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 namespace qc {
 
@@ -18,7 +17,7 @@ ClockResult setClock(const std::string& text) {
     if (auto floor = lastSyncRecord(); floor && *floor > *when)
         return {false, text + " is earlier than this Mac's last sync (" + isoText(*floor) + "). The clock was not changed."};
 
-    const Table& t = table();
+    const Paths& t = paths();
     if (t.testMode()) {
         (void)atomicWrite(t.kFakeClockPath, text + "\n");
         return {true, "clock set to " + text + " (self-test: not really)"};
@@ -27,18 +26,6 @@ ClockResult setClock(const std::string& text) {
     tv.tv_sec = static_cast<time_t>(*when);
     if (settimeofday(&tv, nullptr) != 0) return {false, std::string("the clock could not be set: ") + strerror(errno)};
     return {true, "clock set to " + text};
-}
-
-void cmdSetTime(const std::string& text, const std::optional<std::string>& allowUser) {
-    requireRoot("set-time " + text);
-    if (allowUser) allowSetTime(*allowUser);
-    ClockResult result = setClock(text);
-    const std::string stamp = nowText();  // after the change, so it shows the new time
-    if (!result.ok) {
-        errln(result.words);
-        finish(1);
-    }
-    outln(stamp + " quorvandel-connect: " + result.words);
 }
 
 }  // namespace qc

@@ -2,7 +2,7 @@
 // and the requests the set-the-clock job serves.
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <string>
 
 namespace qc {
@@ -11,13 +11,17 @@ struct ClockResult {
     bool ok = false;
     std::string words;
 };
-
 ClockResult setClock(const std::string& text);
-void cmdSetTime(const std::string& text, const std::optional<std::string>& allowUser);
 
-void allowSetTime(const std::string& userText);
-void forbidSetTime(bool keepAnswer = false);
+// The granted user's id, or the error line that says why nothing was granted.
+struct GrantResult {
+    uint32_t uid = 0;
+    std::string error;
+};
+GrantResult allowSetTime(const std::string& userText);
+void forbidSetTime(bool keepAnswer);
 
+// The set-the-clock job's handler; a dropped request leaves no trace.
 void cmdSetTimeFromRequest();
 
 }  // namespace qc

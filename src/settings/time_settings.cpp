@@ -1,7 +1,7 @@
 #include "settings/time_settings.h"
 
-#include "cli/process.h"
-#include "cli/table.h"
+#include "common/process.h"
+#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/text.h"
 
@@ -30,7 +30,7 @@ std::optional<std::string> systemsetupValue(const std::string& flag, const std::
 }
 
 Plist fakeSettings() {
-    Plist store = readPlistDict(table().kFakeSettingsPath);
+    Plist store = readPlistDict(paths().kFakeSettingsPath);
     return store ? std::move(store) : newDict();
 }
 
@@ -38,16 +38,16 @@ void setFakeSetting(const char* key, plist_t value) {
     // Read, change one key, write back whole: the other keys survive.
     Plist store = fakeSettings();
     plist_dict_set_item(store.get(), key, value);
-    (void)atomicWrite(table().kFakeSettingsPath, toXml(store.get()));
+    (void)atomicWrite(paths().kFakeSettingsPath, toXml(store.get()));
 }
 
 std::optional<std::string> currentTimeServer() {
-    if (table().testMode()) return dictString(fakeSettings().get(), kServerKey);
+    if (paths().testMode()) return dictString(fakeSettings().get(), kServerKey);
     return systemsetupValue("-getnetworktimeserver", "Network Time Server:");
 }
 
 void setTimeServer(const std::string& host) {
-    if (table().testMode()) return setFakeSetting(kServerKey, plist_new_string(host.c_str()));
+    if (paths().testMode()) return setFakeSetting(kServerKey, plist_new_string(host.c_str()));
     (void)run(kSystemsetup, {"-setnetworktimeserver", host});
 }
 
@@ -62,12 +62,12 @@ std::optional<bool> networkTimeSwitchIn(const std::string& output) {
 }
 
 std::optional<bool> usingNetworkTime() {
-    if (table().testMode()) return dictBool(fakeSettings().get(), kUsingKey);
+    if (paths().testMode()) return dictBool(fakeSettings().get(), kUsingKey);
     return networkTimeSwitchIn(run(kSystemsetup, {"-getusingnetworktime"}).out);
 }
 
 void setUsingNetworkTime(bool on) {
-    if (table().testMode()) return setFakeSetting(kUsingKey, plist_new_bool(on ? 1 : 0));
+    if (paths().testMode()) return setFakeSetting(kUsingKey, plist_new_bool(on ? 1 : 0));
     (void)run(kSystemsetup, {"-setusingnetworktime", on ? "on" : "off"});
 }
 

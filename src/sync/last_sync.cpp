@@ -1,19 +1,19 @@
 #include "sync/last_sync.h"
 
-#include "cli/process.h"
-#include "cli/table.h"
+#include "common/process.h"
+#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/text.h"
 #include "common/utf8.h"
-#include "jobs/installed.h"
+#include "common/ownership.h"
 
 namespace qc {
 
 void recordLastSync() {
     ensureStateDir();
-    const std::string& path = table().kLastSyncPath;
+    const std::string& path = paths().kLastSyncPath;
     (void)atomicWrite(path, std::to_string(nowWholeSeconds()) + "\n", 0644);
     (void)run("/bin/chmod", {"644", path});
 }
@@ -25,7 +25,7 @@ std::optional<int64_t> parseLastSync(const std::string& text) {
 }
 
 std::optional<int64_t> lastSyncRecord() {
-    auto bytes = readRegularFile(table().kLastSyncPath);
+    auto bytes = readRegularFile(paths().kLastSyncPath);
     if (!bytes || !isValidUtf8(*bytes)) return std::nullopt;
     return parseLastSync(*bytes);
 }

@@ -2,20 +2,16 @@
 
 #include <algorithm>
 
-#include "cli/console.h"
-#include "cli/process.h"
-#include "cli/table.h"
-#include "common/clock.h"
+#include "common/console.h"
+#include "common/process.h"
+#include "common/paths.h"
 #include "common/text.h"
 #include "sync/last_sync.h"
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 namespace qc {
 
 namespace {
-constexpr double kFreshBootSeconds = 300.0;
-constexpr int kBootRetries = 20;
-constexpr auto kBootRetryPause = std::chrono::seconds(30);
 constexpr size_t kManyLines = 5;
 constexpr std::string_view kSntpMarker = "sntp: ";
 }  // namespace
@@ -40,7 +36,7 @@ std::vector<std::string> sntpLinesToPrint(std::string_view output, int code) {
 }
 
 bool oneSync(const std::string& server) {
-    const Table& t = table();
+    const Paths& t = paths();
     const std::string stamp = nowText();
     const std::string program = t.kSntpStandIn.value_or("/usr/bin/sntp");
     const std::vector<std::string> arguments =
@@ -51,21 +47,6 @@ bool oneSync(const std::string& server) {
     if (result.code != 0) return false;
     recordLastSync();
     return true;
-}
-
-void cmdSync(const std::string& server) {
-    requireRoot("sync --server " + server);
-    if (oneSync(server)) finish(0);
-    if (systemUptimeSeconds() >= kFreshBootSeconds) finish(1);
-
-    // Right after a boot the network and the server often need a while.
-    outln("quorvandel-connect: fresh boot \u2014 retrying up to 10 min for the server...");
-    for (int attempt = 1; attempt <= kBootRetries; ++attempt) {
-        sleepFor(kBootRetryPause);
-        outln("quorvandel-connect: boot retry " + std::to_string(attempt) + "/" + std::to_string(kBootRetries));
-        if (oneSync(server)) finish(0);
-    }
-    finish(1);
 }
 
 }  // namespace qc

@@ -1,4 +1,4 @@
-// One forced sync with sntp, and the sync command with its fresh-boot retry.
+// One forced sync with sntp, and how long ago the system booted.
 #pragma once
 
 #include <string>
@@ -12,7 +12,6 @@ namespace qc {
 std::vector<std::string> sntpLinesToPrint(std::string_view output, int code);
 
 bool oneSync(const std::string& server);
-[[noreturn]] void cmdSync(const std::string& server);
 double systemUptimeSeconds();
 
 }  // namespace qc

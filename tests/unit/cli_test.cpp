@@ -5,17 +5,17 @@
 #include <map>
 #include <unistd.h>
 
-#include "cli/dispatch.h"
-#include "cli/process.h"
-#include "cli/table.h"
+#include "cli/options.h"
+#include "common/process.h"
+#include "common/paths.h"
 
 namespace qc {
 namespace {
 
-TableInputs inputs(uid_t euid, uid_t ruid, std::map<std::string, std::string> env,
-                   std::vector<std::string> args = {"quorvandel-connect", "status"}) {
-    TableInputs in;
-    in.args = std::move(args);
+PathInputs inputs(uid_t euid, uid_t ruid, std::map<std::string, std::string> env) {
+    PathInputs in;
+    in.programName = "quorvandel-connect";
+    in.cwd = "/";
     in.euid = euid;
     in.ruid = ruid;
     in.getenv = [env](const char* name) -> std::optional<std::string> {
@@ -26,8 +26,8 @@ TableInputs inputs(uid_t euid, uid_t ruid, std::map<std::string, std::string> en
     return in;
 }
 
-TEST(Table, RootNeverEntersTestModeWhateverTheEnvironment) {
-    Table t = buildTable(inputs(0, 0, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/tmp/r"},
+TEST(Paths, RootNeverEntersTestModeWhateverTheEnvironment) {
+    Paths t = buildPaths(inputs(0, 0, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/tmp/r"},
                                        {"QUORVANDEL_CONNECT_TEST_SNTP", "/bin/true"}}));
     EXPECT_FALSE(t.kTestRoot);
     EXPECT_FALSE(t.kSntpStandIn);
@@ -37,8 +37,8 @@ TEST(Table, RootNeverEntersTestModeWhateverTheEnvironment) {
     EXPECT_EQ(t.kFakeClockPath, "/clock-set-to");
 }
 
-TEST(Table, TestModeMovesEveryPathUnderTheRootAndUsesTheRealUserDomain) {
-    Table t = buildTable(inputs(1000, 501, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/r"}}));
+TEST(Paths, TestModeMovesEveryPathUnderTheRootAndUsesTheRealUserDomain) {
+    Paths t = buildPaths(inputs(1000, 501, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/r"}}));
     EXPECT_EQ(t.kDomain, "gui/501");
     EXPECT_EQ(t.kPlistPath, "/r/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist");
     EXPECT_EQ(t.kSetTimePlistPath, "/r/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist");
@@ -49,7 +49,7 @@ TEST(Table, TestModeMovesEveryPathUnderTheRootAndUsesTheRealUserDomain) {
     EXPECT_EQ(t.kLegacyBin, "/r/usr/local/sbin/quorvandel-connect");
 }
 
-TEST(Table, EnvironmentEdges) {
+TEST(Paths, EnvironmentEdges) {
     struct Case {
         const char* what;
         std::map<std::string, std::string> env;
@@ -66,23 +66,17 @@ TEST(Table, EnvironmentEdges) {
         {"sntp in test mode", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_SNTP", "/s"}}, true, "gui/42", "/s"},
     };
     for (const auto& c : cases) {
-        Table t = buildTable(inputs(42, 42, c.env));
+        Paths t = buildPaths(inputs(42, 42, c.env));
         EXPECT_EQ(t.testMode(), c.testMode) << c.what;
         EXPECT_EQ(t.kDomain, c.domain) << c.what;
         EXPECT_EQ(t.kSntpStandIn, c.sntp) << c.what;
     }
 }
 
-TEST(Table, RootIsPrefixedVerbatim) {
-    Table t = buildTable(inputs(42, 42, {{"QUORVANDEL_CONNECT_TEST_ROOT", "rel/"}}));
+TEST(Paths, RootIsPrefixedVerbatim) {
+    Paths t = buildPaths(inputs(42, 42, {{"QUORVANDEL_CONNECT_TEST_ROOT", "rel/"}}));
     EXPECT_EQ(t.kFakeClockPath, "rel//clock-set-to");
     EXPECT_EQ(t.rooted("/x"), "rel//x");
-}
-
-TEST(Table, CommandWord) {
-    EXPECT_EQ(buildTable(inputs(42, 42, {}, {"tool"})).cmd, "discover");
-    EXPECT_EQ(buildTable(inputs(42, 42, {}, {})).cmd, "discover");
-    EXPECT_EQ(buildTable(inputs(42, 42, {}, {"tool", " Status "})).cmd, " Status ");
 }
 
 TEST(OptValue, FirstExactOccurrenceWithAFollowingElement) {

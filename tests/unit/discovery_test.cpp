@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "discovery/choice.h"
+#include "discovery/listing.h"
 #include "discovery/datagram.h"
 
 namespace qc {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "cli/table.h"
+#include "common/paths.h"
 #include "common/files.h"
-#include "jobs/installed.h"
+#include "common/ownership.h"
 #include "sync/last_sync.h"
 #include "sync/sync.h"
 
@@ -50,32 +51,36 @@ protected:
         char dir[] = "/tmp/qc-sync-XXXXXX";
         ASSERT_TRUE(mkdtemp(dir));
         dir_ = dir;
-        setTable(buildTable(TableInputs{{"quorvandel-connect", "sync"}, 501, 501,
-                                        [this](const char* name) -> std::optional<std::string> {
-                                            if (std::string(name) == "QUORVANDEL_CONNECT_TEST_ROOT") return dir_;
-                                            return std::nullopt;
-                                        }}));
+        scoped_ = std::make_unique<ScopedPaths>(
+            buildPaths(PathInputs{"quorvandel-connect", "/", 501, 501, [this](const char* name) -> std::optional<std::string> {
+                                      if (std::string(name) == "QUORVANDEL_CONNECT_TEST_ROOT") return dir_;
+                                      return std::nullopt;
+                                  }}));
     }
-    void TearDown() override { removeTree(dir_); }
+    void TearDown() override {
+        scoped_.reset();
+        removeTree(dir_);
+    }
     static struct stat info(const std::string& path) {
         struct stat st {};
         EXPECT_EQ(lstat(path.c_str(), &st), 0) << path;
         return st;
     }
     std::string dir_;
+    std::unique_ptr<ScopedPaths> scoped_;
 };
 
 TEST_F(StateDir, OwnedByRootOnlyOutsideTestMode) {
     // Run as root: the folder's owner tells whether chown was asked for.
     if (geteuid() != 0) GTEST_SKIP() << "needs root to see the owner change";
-    const Table t = table();
+    const Paths t = paths();
     for (bool testMode : {true, false}) {
         ASSERT_FALSE(makeDirectories(t.kStateDir));
         ASSERT_EQ(chown(t.kStateDir.c_str(), 65534, 65534), 0);
         ASSERT_EQ(chmod(t.kStateDir.c_str(), 0700), 0);
-        Table changed = t;
+        Paths changed = t;
         if (!testMode) changed.kTestRoot.reset();
-        setTable(changed);
+        ScopedPaths scoped(changed);
         ensureStateDir();
         EXPECT_EQ(info(t.kStateDir).st_uid, testMode ? 65534u : 0u);
         EXPECT_EQ(info(t.kStateDir).st_gid, testMode ? 65534u : 0u);

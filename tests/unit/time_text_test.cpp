@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 namespace qc {
 namespace {

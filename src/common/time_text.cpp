@@ -1,4 +1,4 @@
-#include "sync/time_text.h"
+#include "common/time_text.h"
 
 #include <cstdio>
 
@@ -82,6 +82,11 @@ std::optional<int64_t> parseTime(const std::string& text) {
 
 std::string nowText() {
     return isoText(nowWholeSeconds());
+}
+
+std::string intervalText(int64_t seconds) {
+    if (seconds % 60 == 0) return std::to_string(seconds / 60) + " minute" + (seconds == 60 ? "" : "s");
+    return std::to_string(seconds) + " seconds";
 }
 
 }  // namespace qc

@@ -1,4 +1,4 @@
-#include "discovery/choice.h"
+#include "discovery/listing.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,8 +10,7 @@
 #include <xlocale.h>
 #endif
 
-#include "cli/console.h"
-#include "cli/dispatch.h"
+#include "common/console.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "discovery/exchange.h"
@@ -105,53 +104,29 @@ void printServers(const std::vector<DiscoveredServer>& servers) {
     for (size_t i = 0; i < servers.size(); ++i) outln(serverLine(i + 1, servers[i]));
 }
 
-void cmdDiscover() {
-    std::vector<DiscoveredServer> servers = discover(kDiscoveryTimeoutMs);
-    sortByName(servers);
-    if (servers.empty()) {
-        outln("No Quorvandel servers found on this network.");
-        outln("Make sure the server has \"Advertise on network\" enabled, or use --server <ip>.");
-        finish(1);
-    }
-    outln("Found " + std::to_string(servers.size()) + " Quorvandel server(s):");
-    outln("");
-    std::vector<DiscoveredServer> available, unavailable;
-    for (auto& server : servers) (server.available() ? available : unavailable).push_back(server);
-    printServers(available);
-    for (const auto& server : unavailable) outln(unavailableLine(server));
-    outln("");
-    finish(0);
-}
-
 std::optional<size_t> parseSelection(const std::string& line, size_t count) {
     auto number = parseInt64(trimBlanks(line));
     if (!number || *number < 1 || static_cast<uint64_t>(*number) > count) return std::nullopt;
     return static_cast<size_t>(*number);
 }
 
-ResolvedServer resolveServer() {
+ServerChoice resolveServer(const std::optional<std::string>& server, const std::optional<std::string>& name) {
     // A given address is used as it stands, without any network traffic.
-    if (auto server = optValue("--server")) return {*server, optValue("--name")};
+    if (server) return {*server, name, ""};
 
     std::vector<DiscoveredServer> servers = availableServers();
-    if (servers.empty()) {
-        errln("No Quorvandel servers found. Use:  install --server <ip>");
-        finish(1);
-    }
+    if (servers.empty()) return {"", std::nullopt, "No Quorvandel servers found. Use:  install --server <ip>"};
     if (servers.size() == 1) {
         outln("Found " + servers[0].name + " at " + servers[0].address + ".");
-        return {servers[0].address, servers[0].name};
+        return {servers[0].address, servers[0].name, ""};
     }
     outln("Select a server:");
     printServers(servers);
     out("Number: ");
     auto choice = parseSelection(readInputLine(), servers.size());
-    if (!choice) {
-        errln("Invalid selection.");
-        finish(1);
-    }
+    if (!choice) return {"", std::nullopt, "Invalid selection."};
     const DiscoveredServer& chosen = servers[*choice - 1];
-    return {chosen.address, chosen.name};
+    return {chosen.address, chosen.name, ""};
 }
 
 }  // namespace qc

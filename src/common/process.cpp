@@ -1,14 +1,12 @@
-#include "cli/process.h"
+#include "common/process.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "cli/table.h"
 #include "common/utf8.h"
 
 extern char** environ;
@@ -82,14 +80,6 @@ std::string standardizedPath(const std::string& cwd, const std::string& path) {
     std::string result;
     for (const auto& part : parts) result += "/" + part;
     return result.empty() ? "/" : result;
-}
-
-std::string selfPath() {
-    const auto& args = table().args;
-    std::string invoked = args.empty() ? std::string() : args.front();
-    if (!invoked.empty() && invoked.front() == '/') return invoked;
-    char cwd[PATH_MAX];
-    return standardizedPath(getcwd(cwd, sizeof cwd) ? cwd : "/", invoked);
 }
 
 }  // namespace qc

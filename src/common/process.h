@@ -1,4 +1,4 @@
-// Running external programs, and where the running tool lives.
+// Running external programs.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +14,8 @@ struct RunResult {
 
 RunResult run(const std::string& path, const std::vector<std::string>& arguments);
 
-// Joins a relative path onto the working directory and resolves "." and ".."
-// without looking at the file system.
+// An absolute path stays as it is; a relative one is joined onto the working
+// directory, and "." and ".." are resolved without looking at the file system.
 std::string standardizedPath(const std::string& cwd, const std::string& path);
-std::string selfPath();
 
 }  // namespace qc

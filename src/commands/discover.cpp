@@ -1,0 +1,26 @@
+#include "commands/commands.h"
+#include "common/console.h"
+#include "discovery/exchange.h"
+#include "discovery/listing.h"
+
+namespace qc {
+
+int cmdDiscover() {
+    std::vector<DiscoveredServer> servers = discover(kDiscoveryTimeoutMs);
+    sortByName(servers);
+    if (servers.empty()) {
+        outln("No Quorvandel servers found on this network.");
+        outln("Make sure the server has \"Advertise on network\" enabled, or use --server <ip>.");
+        return 1;
+    }
+    outln("Found " + std::to_string(servers.size()) + " Quorvandel server(s):");
+    outln("");
+    std::vector<DiscoveredServer> available, unavailable;
+    for (auto& server : servers) (server.available() ? available : unavailable).push_back(server);
+    printServers(available);
+    for (const auto& server : unavailable) outln(unavailableLine(server));
+    outln("");
+    return 0;
+}
+
+}  // namespace qc

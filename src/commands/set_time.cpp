@@ -1,0 +1,39 @@
+#include "commands/commands.h"
+#include "common/console.h"
+#include "common/time_text.h"
+#include "settime/settime.h"
+
+namespace qc {
+
+int cmdAllowSetTime(const std::string& userText) {
+    GrantResult granted = allowSetTime(userText);
+    if (!granted.error.empty()) {
+        errln(granted.error);
+        return 1;
+    }
+    outln("User " + std::to_string(granted.uid) +
+          " can now set this Mac's clock from Quorvandel Connect without a password.");
+    return 0;
+}
+
+int cmdForbidSetTime() {
+    forbidSetTime(false);
+    outln("Setting the clock from Quorvandel Connect asks for an administrator password again.");
+    return 0;
+}
+
+int cmdSetTime(const std::string& text, const std::optional<std::string>& allowUser) {
+    // A bad user stops the command before the clock is touched.
+    if (allowUser)
+        if (int code = cmdAllowSetTime(*allowUser); code != 0) return code;
+    ClockResult result = setClock(text);
+    const std::string stamp = nowText();  // after the change, so it shows the new time
+    if (!result.ok) {
+        errln(result.words);
+        return 1;
+    }
+    outln(stamp + " quorvandel-connect: " + result.words);
+    return 0;
+}
+
+}  // namespace qc

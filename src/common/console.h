@@ -1,0 +1,14 @@
+// Console conventions: unbuffered UTF-8 lines on standard output and error.
+#pragma once
+
+#include <string_view>
+
+namespace qc {
+
+// Writes straight to the descriptor, so every line reaches a log file at once.
+void out(std::string_view text);
+void outln(std::string_view text);
+void err(std::string_view text);
+void errln(std::string_view text);
+
+}  // namespace qc

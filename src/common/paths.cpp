@@ -1,0 +1,84 @@
+#include "common/paths.h"
+
+#include <unistd.h>
+#include <utility>
+
+#include "common/process.h"
+
+namespace qc {
+
+namespace {
+Paths gPaths;
+}
+
+std::string Paths::rooted(const std::string& path) const {
+    return kTestRoot ? *kTestRoot + path : path;
+}
+
+Paths buildPaths(const PathInputs& in) {
+    Paths p;
+    // Test mode is never on for root, and root's environment is not consulted.
+    if (in.euid != 0) {
+        auto root = in.getenv("QUORVANDEL_CONNECT_TEST_ROOT");
+        if (root && !root->empty()) p.kTestRoot = *root;
+    }
+    if (p.kTestRoot) {
+        auto domain = in.getenv("QUORVANDEL_CONNECT_TEST_DOMAIN");
+        p.kDomain = domain ? *domain : "gui/" + std::to_string(in.ruid);
+    } else {
+        p.kDomain = "system";
+    }
+    const std::string suffix = p.kTestRoot ? ".selftest" : "";
+
+    p.kLabel = "com.quorvandel.connect" + suffix;
+    p.kPlistPath = p.rooted("/Library/LaunchDaemons/" + p.kLabel + ".plist");
+    p.kInstalledDir = p.rooted("/Library/PrivilegedHelperTools");
+    p.kInstalledBin = p.kInstalledDir + "/com.quorvandel.connect";
+    p.kLegacyBin = p.rooted("/usr/local/sbin/quorvandel-connect");
+    p.kStateDir = p.rooted("/Library/Application Support/Quorvandel Connect");
+    p.kStatePath = p.kStateDir + "/before-setup.plist";
+    p.kLogPath = p.rooted("/var/log/quorvandel-connect.log");
+    p.kSyncNowPath = p.kStateDir + "/sync-now";
+    p.kLastSyncPath = p.kStateDir + "/last-sync";
+    p.kSetTimeLabel = "com.quorvandel.connect.settime" + suffix;
+    p.kSetTimePlistPath = p.rooted("/Library/LaunchDaemons/" + p.kSetTimeLabel + ".plist");
+    p.kSetTimeRequestPath = p.kStateDir + "/set-time-request";
+    p.kSetTimeGrantPath = p.kStateDir + "/set-time-grant.plist";
+    p.kSetTimeResultPath = p.kStateDir + "/set-time-result";
+    p.kFakeClockPath = p.rooted("/clock-set-to");
+    if (p.kTestRoot) {
+        auto sntp = in.getenv("QUORVANDEL_CONNECT_TEST_SNTP");
+        if (sntp && !sntp->empty()) p.kSntpStandIn = *sntp;
+    }
+    p.kFakeSettingsPath = p.rooted("/system-time-settings.plist");
+    p.kSelfPath = standardizedPath(in.cwd, in.programName);
+    return p;
+}
+
+const Paths& paths() {
+    return gPaths;
+}
+
+void setPaths(Paths p) {
+    gPaths = std::move(p);
+}
+
+ScopedPaths::ScopedPaths(Paths p) : saved_(std::exchange(gPaths, std::move(p))) {}
+
+ScopedPaths::~ScopedPaths() {
+    gPaths = std::move(saved_);
+}
+
+bool actsAsRoot() {
+    return geteuid() == 0 || paths().testMode();
+}
+
+std::optional<std::map<std::string, std::string>> testEnvironment() {
+    const Paths& p = paths();
+    if (!p.kTestRoot) return std::nullopt;
+    std::map<std::string, std::string> environment{{"QUORVANDEL_CONNECT_TEST_ROOT", *p.kTestRoot}};
+    if (p.kSntpStandIn) environment["QUORVANDEL_CONNECT_TEST_SNTP"] = *p.kSntpStandIn;
+    return environment;
+}
+
+}  // namespace qc
