@@ -66,3 +66,15 @@ mode() { stat -c '%a %U:%G' "$@"; }
 age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
 # The test root's files, one path a line, relative to it.
 tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
+# A process's wakeups (context switches) and CPU ticks: "WAKEUPS TICKS".
+idle_counts() {
+  echo "$(awk '/ctxt_switches/ { n += $2 } END { print n }' /proc/$1/status) $(awk '{ print $14 + $15 }' /proc/$1/stat)"
+}
+# A launchd job property list on standard output: job_plist LABEL KEYS-XML ARG...
+job_plist() {
+  local label=$1 keys=$2 a
+  shift 2
+  printf '<plist><dict><key>Label</key><string>%s</string><key>ProgramArguments</key><array>' "$label"
+  for a; do printf '<string>%s</string>' "$a"; done
+  printf '</array>%s</dict></plist>\n' "$keys"
+}
