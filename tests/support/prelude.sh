@@ -78,3 +78,13 @@ job_plist() {
   for a; do printf '<string>%s</string>' "$a"; done
   printf '</array>%s</dict></plist>\n' "$keys"
 }
+# A property list's dictionary on one line, whatever its encoding on disk.
+flat() { plist "$1" | sed -n '/^<dict>/,/^<\/dict>/p' | tr -d '\t\n'; echo; }
+# The test mode's time settings store holding the dictionary $1, e.g.
+# settings_store '<dict><key>timeServer</key><string>10.0.0.5</string></dict>'.
+settings_store() {
+  printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">%s</plist>\n' "$1" >"$ROOT/system-time-settings.plist"
+  chown nobody: "$ROOT/system-time-settings.plist"
+}
+# A dictionary of the time settings: server SERVER true|false.
+settings() { printf '<dict><key>timeServer</key><string>%s</string><key>usingNetworkTime</key><%s/></dict>' "$1" "$2"; }
