@@ -88,3 +88,7 @@ settings_store() {
 }
 # A dictionary of the time settings: server SERVER true|false.
 settings() { printf '<dict><key>timeServer</key><string>%s</string><key>usingNetworkTime</key><%s/></dict>' "$1" "$2"; }
+# The time server and automatic time of the test mode's store: "SERVER true|false".
+settings_now() {
+  flat "$ROOT/system-time-settings.plist" | sed -E 's|.*timeServer</key><string>([^<]*)<.*usingNetworkTime</key><([a-z]*)/>.*|\1 \2|'
+}
