@@ -21,7 +21,7 @@ $ allow-set-time --user 65534
 | refused 2029-12-31T23:59:59Z is earlier than this Mac's last sync (2030-01-01T00:00:00Z). The clock was not changed.
 | exit 1
 # (the log line follows the answer file: waited for)
-% wait_for 'grep -q refused "$LOG"' && as_nobody "$TOOL" status | sed -n '/last sync/{n;p};/set the clock/p;/last log/,$p' | sed -E 's/(65534: [a-z]*).*/\1/'
+% wait_for 'grep -q refused "$LOG"' && as_nobody "$TOOL" status | sed -n '/== last sync/{n;p};/set the clock/p;/last log/,$p' | sed -E 's/(65534: [a-z]*).*/\1/'
 |   2030-01-01T00:00:00Z
 |   set the clock: user 65534
 | == last log lines ==
