@@ -17,7 +17,8 @@
 # The order of events, from the system calls of the tool and its children:
 # the unloads, then the deletions, the settings put back, the state folder
 # last (its contents go in any order).
-% cd "$WORK" && as_nobody env ASAN_OPTIONS=detect_leaks=0 strace -f -qq -s 512 -o "$WORK/trace" -e trace=execve,unlink,unlinkat,rename,renameat,renameat2,rmdir "$TOOL" remove
+% cd "$WORK" &&
++ as_nobody env ASAN_OPTIONS=detect_leaks=0 strace -f -qq -s 512 -o "$WORK/trace" -e trace=execve,unlink,unlinkat,rename,renameat,renameat2,rmdir "$TOOL" remove
 | Removing Quorvandel Connect
 | Removed. Time server set back to time.apple.com (Apple's default).
 % sed -n -e 's|^[0-9]* *execve("/bin/launchctl", \["[^"]*", \(.*\)\], .*|launchctl \1|p' -e 's#^[0-9]* *\(unlink\|rmdir\)("'"$ROOT"'/\([^"]*\)").*#\1 \2#p' -e 's|^[0-9]* *rename[a-z0-9]*(.*"'"$ROOT"'/\([^"]*\)".*|rename to \1|p' "$WORK/trace" | grep -v '^unlink Library/Application Support/Quorvandel Connect/'

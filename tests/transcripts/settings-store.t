@@ -4,7 +4,8 @@
 # plain create gives under the umask.
 % sntp_script ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
-% printf '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"; chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
+% printf '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
++ chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
 % as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null; echo "exit $?"; ls "$STATE"
 | exit 0
 | last-sync
@@ -28,7 +29,8 @@
 
 # A binary store is read like any other: install saves what it held, remove
 # puts it back, automatic time off included.
-% printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"; plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
+% printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"
++ plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
 % as_nobody "$TOOL" install --server 10.0.0.6 >/dev/null; echo "exit $?"; flat "$STATE/before-setup.plist"; settings_now
 + as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; settings_now
 | exit 0
@@ -38,7 +40,9 @@
 | old.example false
 
 # What is not a dictionary reads as empty and is replaced by the two keys.
-% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' ''; do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null; ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
+% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' ''
++ do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null
++ ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
 | 0
 | 2
 | 0
