@@ -16,10 +16,11 @@ as_nobody() {
 }
 as_user() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin "$@"; }
 
-# Waits up to $2 seconds (default 10) for the shell test $1 to hold.
+# Waits up to $2 seconds (default 30: a busy machine is slow, a pass is quick)
+# for the shell test $1 to hold.
 wait_for() {
   local i
-  for i in $(seq $(( ${2:-10} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
+  for i in $(seq $(( ${2:-30} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
   echo "gave up waiting for: $1" >&2
   return 1
 }
