@@ -16,10 +16,11 @@ as_nobody() {
 }
 as_user() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin "$@"; }
 
-# Waits up to $2 seconds (default 10) for the shell test $1 to hold.
+# Waits up to $2 seconds (default 30: a busy machine is slow, a pass is quick)
+# for the shell test $1 to hold.
 wait_for() {
   local i
-  for i in $(seq $(( ${2:-10} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
+  for i in $(seq $(( ${2:-30} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
   echo "gave up waiting for: $1" >&2
   return 1
 }
@@ -68,3 +69,29 @@ age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
 tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
 # Fails, with Python's complaint, unless standard input is one JSON document.
 json_ok() { python3 -c 'import json, sys; json.load(sys.stdin)'; }
+# A process's wakeups (context switches) and CPU ticks: "WAKEUPS TICKS".
+idle_counts() {
+  echo "$(awk '/ctxt_switches/ { n += $2 } END { print n }' /proc/$1/status) $(awk '{ print $14 + $15 }' /proc/$1/stat)"
+}
+# A launchd job property list on standard output: job_plist LABEL KEYS-XML ARG...
+job_plist() {
+  local label=$1 keys=$2 a
+  shift 2
+  printf '<plist><dict><key>Label</key><string>%s</string><key>ProgramArguments</key><array>' "$label"
+  for a; do printf '<string>%s</string>' "$a"; done
+  printf '</array>%s</dict></plist>\n' "$keys"
+}
+# A property list's dictionary on one line, whatever its encoding on disk.
+flat() { plist "$1" | sed -n '/^<dict>/,/^<\/dict>/p' | tr -d '\t\n'; echo; }
+# The test mode's time settings store holding the dictionary $1, e.g.
+# settings_store '<dict><key>timeServer</key><string>10.0.0.5</string></dict>'.
+settings_store() {
+  printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">%s</plist>\n' "$1" >"$ROOT/system-time-settings.plist"
+  chown nobody: "$ROOT/system-time-settings.plist"
+}
+# A dictionary of the time settings: server SERVER true|false.
+settings() { printf '<dict><key>timeServer</key><string>%s</string><key>usingNetworkTime</key><%s/></dict>' "$1" "$2"; }
+# The time server and automatic time of the test mode's store: "SERVER true|false".
+settings_now() {
+  flat "$ROOT/system-time-settings.plist" | sed -E 's|.*timeServer</key><string>([^<]*)<.*usingNetworkTime</key><([a-z]*)/>.*|\1 \2|'
+}

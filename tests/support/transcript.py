@@ -11,6 +11,7 @@ nobody. Syntax, one item per line:
   $[root] WORDS     the tool as root outside test mode (commands that write nothing)
   $[user] WORDS     the tool as nobody outside test mode
   % COMMAND         /bin/sh -c COMMAND as root, with tests/support/prelude.sh loaded
+  + COMMAND         the "%" command above goes on with this line
 Then, for the command above them:
   < LINE            a line of standard input (none: input closed at once)
   | LINE            a line of standard output
@@ -57,6 +58,9 @@ def parse(path):
         if not steps or steps[-1].kind == "=":
             sys.exit(f"{where}: expectation without a command")
         step = steps[-1]
+        if head == "+" and step.kind == "%" and not (step.input or step.out or step.err):
+            step.text += "\n" + rest
+            continue
         sink = {"<": step.input, "|": step.out, "!": step.err}.get(head)
         if head == "?":
             step.code = int(rest)

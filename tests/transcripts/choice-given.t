@@ -11,7 +11,8 @@ $ install --server 10.0.0.5
 | {*}
 | {*}
 | {*}
-% for args in '--name Lab --server 10.0.0.6' '--server 10.0.0.7 --name' '--server -x --server 10.0.0.8' '--server 10.0.0.9 --name --server'; do as_nobody "$TOOL" install $args | sed -n 1p; done
+% for args in '--name Lab --server 10.0.0.6' '--server 10.0.0.7 --name' '--server -x --server 10.0.0.8' '--server 10.0.0.9 --name --server'
++ do as_nobody "$TOOL" install $args | sed -n 1p; done
 | Setting up Quorvandel Connect -> "Lab" (10.0.0.6), every 30 minutes
 | Setting up Quorvandel Connect -> 10.0.0.7, every 30 minutes
 | Setting up Quorvandel Connect -> -x, every 30 minutes

@@ -9,22 +9,17 @@ $[user] -h
 !@usage.txt
 
 # Command words match whole and case-sensitive.
-$[user] Install
-! Unknown command: Install
-!
-!@usage.txt
-? 2
-$[user] 'status '
-! Unknown command: status 
-!
-!@usage.txt
-? 2
-$[user] ''
-! Unknown command: 
-!
-!@usage.txt
-? 2
-
+% for c in Install 'status ' ''; do as_user "$TOOL" "$c" 2>&1 | head -2; as_user "$TOOL" "$c" 2>&1 | tail -n +3 | cmp - "$SRC/tests/transcripts/usage.txt"
++   echo "usage, exit $(as_user "$TOOL" "$c" >/dev/null 2>&1; echo $?)"; done
+| Unknown command: Install
+|
+| usage, exit 2
+| Unknown command: status 
+|
+| usage, exit 2
+| Unknown command: 
+|
+| usage, exit 2
 # A missing argument gets its usage line, before any root check.
 $[user] sync
 ! Usage: quorvandel-connect sync --server <ip>

@@ -10,23 +10,10 @@ $ install --server 127.0.0.9 --interval 90
 | Set up, but 127.0.0.9 did not answer a time request. This Mac keeps trying at startup and every 90 seconds.
 | Log: {root}/var/log/quorvandel-connect.log
 | quorvandel-connect-result: no-answer
-$ status
-| == this Mac ==
+% as_nobody "$TOOL" status | sed -n '2p;4p;/== last sync/{n;p}'
 |   syncs with 127.0.0.9 at startup and every 90 seconds
-| == launchd service ==
 |   state = not running
-|   run interval = 90 seconds
-| == time settings before setup ==
-|   (no record)
-| == last sync ==
 |   (none recorded)
-| == without a password ==
-|   sync now: yes
-|   set the clock: nobody
-| == configured time server ==
-|   127.0.0.9
-| == last log lines ==
-|   (no log yet)
 
 # A client that fails at once. The server has a name, but the lines about the
 # sync carry the bare address; the job is reloaded with the new server.

@@ -1,39 +1,17 @@
 # Writing a job: its folder and the log's folder are made, the property list
 # is XML with sorted keys, chmod 644 runs even under umask 077, and launchd
 # is asked bootout, print, bootstrap, print.
-% sntp_script ok 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
 % as_nobody sh -c 'umask 077; exec "$0" allow-set-time --user 65534' "$TOOL"
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% cat "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist"
-| <?xml version="1.0" encoding="UTF-8"?>
-| <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
-| <plist version="1.0">
-| <dict>
-| 	<key>EnvironmentVariables</key>
-| 	<dict>
+# The set-the-clock job; without a stand-in for sntp the jobs get only the
+# test root. (The whole form of a job: the sync job below.)
+% F="$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist"
++ head -c 6 "$F"; echo; grep -cE 'TEST_SNTP|RunAtLoad|StartInterval' "$F"; grep -E 'request<|TEST_ROOT<' "$F"
+| <?xml 
+| 0
 | 		<key>QUORVANDEL_CONNECT_TEST_ROOT</key>
-| 		<string>{root}</string>
-| 		<key>QUORVANDEL_CONNECT_TEST_SNTP</key>
-| 		<string>{work}/ok</string>
-| 	</dict>
-| 	<key>Label</key>
-| 	<string>com.quorvandel.connect.settime.selftest</string>
-| 	<key>ProgramArguments</key>
-| 	<array>
-| 		<string>{root}/Library/PrivilegedHelperTools/com.quorvandel.connect</string>
 | 		<string>set-time-from-request</string>
-| 	</array>
-| 	<key>StandardErrorPath</key>
-| 	<string>{root}/var/log/quorvandel-connect.log</string>
-| 	<key>StandardOutPath</key>
-| 	<string>{root}/var/log/quorvandel-connect.log</string>
-| 	<key>WatchPaths</key>
-| 	<array>
 | 		<string>{root}/Library/Application Support/Quorvandel Connect/set-time-request</string>
-| 	</array>
-| </dict>
-| </plist>
 % cd "$ROOT" && mode var var/log Library/LaunchDaemons Library/LaunchDaemons/*; ls -A Library/LaunchDaemons var/log
 | 700 nobody:nogroup
 | 700 nobody:nogroup
@@ -64,11 +42,11 @@ $ allow-set-time --user 65534
 | bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
 | print gui/65534/com.quorvandel.connect.settime.selftest
 
-# The sync job, in a domain of our choosing; without a stand-in the jobs
-# get only the test root (and /usr/bin/sntp, here a quick script, runs).
-= -QUORVANDEL_CONNECT_TEST_SNTP
+# The sync job, in a domain of our choosing, with the test environment passed on.
+% sntp_script ok 'exit 0'
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
 = QUORVANDEL_CONNECT_TEST_DOMAIN=user/65534
-% rm /run/quorvandel-standins/launchd/calls.log; mount --bind "$WORK/ok" /usr/bin/sntp
+% rm /run/quorvandel-standins/launchd/calls.log
 $ install --server 127.0.0.1 --interval 90
 | Setting up Quorvandel Connect -> 127.0.0.1, every 90 seconds
 | Setting the clock from 127.0.0.1 now...
@@ -85,6 +63,8 @@ $ install --server 127.0.0.1 --interval 90
 | 	<dict>
 | 		<key>QUORVANDEL_CONNECT_TEST_ROOT</key>
 | 		<string>{root}</string>
+| 		<key>QUORVANDEL_CONNECT_TEST_SNTP</key>
+| 		<string>{work}/ok</string>
 | 	</dict>
 | 	<key>Label</key>
 | 	<string>com.quorvandel.connect.selftest</string>

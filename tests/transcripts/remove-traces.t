@@ -1,101 +1,57 @@
 # Any one of the seven traces of a setup is enough for remove to run in full;
 # the files are looked for first, launchd is asked only when none is there.
-% printf '%s\n' 'rm -rf "$ROOT"/* && : >/run/quorvandel-standins/launchd/calls.log' >"$WORK/reset"
-% printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0"><dict><key>Label</key><string>com.quorvandel.connect.selftest</string><key>ProgramArguments</key><array><string>/bin/true</string></array></dict></plist>\n' >"$WORK/sync-job.plist" && chmod 644 "$WORK/sync-job.plist"
+# Each row makes one trace, removes, and shows what is left and what launchd
+# was asked (every full run boots out both jobs: shown as "both bootouts").
+% D=Library/LaunchDaemons; L=gui/65534/com.quorvandel.connect
++ row() {
++   (cd "$ROOT" && eval "$1") && chown -R nobody: "$ROOT" && as_nobody "$TOOL" ${2:-remove} | tail -1 | cut -c1-29
++   tree | tr '\n' ' '; echo; launchctl_calls | tr '\n' ' ' | sed "s|bootout $L.selftest bootout $L.settime.selftest|both bootouts|"
++   echo; rm -rf "$ROOT"/* && : >/run/quorvandel-standins/launchd/calls.log; }
++ row true
++ row "mkdir -p $D && touch $D/com.quorvandel.connect.selftest.plist"
++ row "mkdir -p $D && touch $D/com.quorvandel.connect.settime.selftest.plist"
++ row 'mkdir -p Library/PrivilegedHelperTools && cp "$TOOL" Library/PrivilegedHelperTools/com.quorvandel.connect' uninstall
++ row 'mkdir -p usr/local/sbin && touch usr/local/sbin/quorvandel-connect'
++ row 'mkdir -p "$STATE"'
+| Quorvandel Connect is not set
+|
+| print gui/65534/com.quorvandel.connect.selftest print gui/65534/com.quorvandel.connect.settime.selftest 
+| Removed. Time server set back
+| Library Library/LaunchDaemons system-time-settings.plist 
+| both bootouts 
+| Removed. Time server set back
+| Library Library/LaunchDaemons system-time-settings.plist 
+| both bootouts 
+| Removed. Time server set back
+| Library Library/PrivilegedHelperTools system-time-settings.plist 
+| both bootouts 
+| Removed. Time server set back
+| system-time-settings.plist usr usr/local usr/local/sbin 
+| both bootouts 
+| Removed. Time server set back
+| Library Library/Application Support system-time-settings.plist 
+| both bootouts 
 
-# None: nothing is touched, not even the settings store.
-$ remove
-| Quorvandel Connect is not set up on this Mac. Nothing was changed.
-% tree; launchctl_calls; sh "$WORK/reset"
-| print gui/65534/com.quorvandel.connect.selftest
-| print gui/65534/com.quorvandel.connect.settime.selftest
-
-# The sync job's property list.
-% mkdir -p "$ROOT/Library/LaunchDaemons" && touch "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" && chown -R nobody: "$ROOT/Library"
-$ remove
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; sh "$WORK/reset"
-| Library
-| Library/LaunchDaemons
-| system-time-settings.plist
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
-
-# The set-the-clock job's property list.
-% mkdir -p "$ROOT/Library/LaunchDaemons" && touch "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist" && chown -R nobody: "$ROOT/Library"
-$ remove
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; sh "$WORK/reset"
-| Library
-| Library/LaunchDaemons
-| system-time-settings.plist
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
-
-# The installed copy.
-% mkdir -p "$ROOT/Library/PrivilegedHelperTools" && cp "$TOOL" "$ROOT/Library/PrivilegedHelperTools/com.quorvandel.connect" && chown -R nobody: "$ROOT/Library"
-$ uninstall
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; sh "$WORK/reset"
-| Library
-| Library/PrivilegedHelperTools
-| system-time-settings.plist
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
-
-# The older install location.
-% mkdir -p "$ROOT/usr/local/sbin" && touch "$ROOT/usr/local/sbin/quorvandel-connect" && chown -R nobody: "$ROOT/usr"
+# Only a loaded job: the sync job (bootstrapped by hand), then the
+# set-the-clock job (granted, then its files deleted by hand).
+% job_plist com.quorvandel.connect.selftest '' /bin/true >"$WORK/job.plist" && chmod 644 "$WORK/job.plist"
++ as_nobody launchctl bootstrap gui/65534 "$WORK/job.plist" && : >/run/quorvandel-standins/launchd/calls.log
 $ remove
 | Removing Quorvandel Connect
 | Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; sh "$WORK/reset"
-| system-time-settings.plist
-| usr
-| usr/local
-| usr/local/sbin
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
-
-# An empty state folder.
-% mkdir -p "$STATE" && chown -R nobody: "$ROOT/Library"
-$ remove
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; sh "$WORK/reset"
-| Library
-| Library/Application Support
-| system-time-settings.plist
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
-
-# The sync job loaded, without any file.
-% as_nobody launchctl bootstrap gui/65534 "$WORK/sync-job.plist" && : >/run/quorvandel-standins/launchd/calls.log
-$ remove
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest >/dev/null 2>&1; echo $?; sh "$WORK/reset"
-| system-time-settings.plist
-| print gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
+% launchctl_calls | tr '\n' ' '; echo; as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest; echo $?
++ rm -rf "$ROOT"/* && : >/run/quorvandel-standins/launchd/calls.log
+| print gui/65534/com.quorvandel.connect.selftest bootout gui/65534/com.quorvandel.connect.selftest bootout gui/65534/com.quorvandel.connect.settime.selftest 
 | 113
-
-# Only the set-the-clock job loaded: granted, then its files deleted by hand.
+! Could not find service "com.quorvandel.connect.selftest" in domain for user gui: 65534
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sh "$WORK/reset"
+% rm -rf "$ROOT"/* && : >/run/quorvandel-standins/launchd/calls.log
 $ uninstall
 | Removing Quorvandel Connect
 | Removed. Time server set back to time.apple.com (Apple's default).
-% tree; launchctl_calls; as_nobody launchctl print gui/65534/com.quorvandel.connect.settime.selftest >/dev/null 2>&1; echo $?; sh "$WORK/reset"
-| system-time-settings.plist
-| print gui/65534/com.quorvandel.connect.selftest
-| print gui/65534/com.quorvandel.connect.settime.selftest
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
+% launchctl_calls | grep -c print; as_nobody launchctl print gui/65534/com.quorvandel.connect.settime.selftest >/dev/null 2>&1; echo $?
+| 2
 | 113
 $ remove
 | Quorvandel Connect is not set up on this Mac. Nothing was changed.

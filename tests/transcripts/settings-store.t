@@ -4,26 +4,17 @@
 # plain create gives under the umask.
 % sntp_script ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
-% printf '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"; chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
+% printf '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
++ chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
 % as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null; echo "exit $?"; ls "$STATE"
 | exit 0
 | last-sync
 | sync-now
-% cat "$ROOT/system-time-settings.plist"; mode "$ROOT/system-time-settings.plist"; cat "$WORK/before"; echo; ls -A "$ROOT"
-| <?xml version="1.0" encoding="UTF-8"?>
-| <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
-| <plist version="1.0">
-| <dict>
-| 	<key>timeServer</key>
-| 	<string>10.0.0.5</string>
-| 	<key>usingNetworkTime</key>
-| 	<true/>
-| 	<key>zone</key>
-| 	<array>
-| 		<integer>7</integer>
-| 	</array>
-| </dict>
-| </plist>
+% F="$ROOT/system-time-settings.plist"; head -c 6 "$F"; echo; settings_now; grep -A2 zone "$F" | tr -d '\t\n'; echo
++ mode "$F"; cat "$WORK/before"; echo; ls -A "$ROOT"
+| <?xml 
+| 10.0.0.5 true
+| <key>zone</key><array><integer>7</integer>
 | 640 nobody:nogroup
 | <plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>
 | Library
@@ -32,36 +23,27 @@
 
 # remove puts back Apple's default server (nothing was saved) and leaves
 # automatic time on.
-% as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; plist "$ROOT/system-time-settings.plist" | grep -A1 -E 'timeServer|using'
+% as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; settings_now
 | exit 0
-| 	<key>timeServer</key>
-| 	<string>time.apple.com</string>
-| 	<key>usingNetworkTime</key>
-| 	<true/>
+| time.apple.com true
 
 # A binary store is read like any other: install saves what it held, remove
 # puts it back, automatic time off included.
-% printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"; plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
-% as_nobody "$TOOL" install --server 10.0.0.6 >/dev/null; echo "exit $?"; plist "$STATE/before-setup.plist" | grep -A1 '<key>'; cat "$ROOT/system-time-settings.plist" | grep -A1 '<key>'
+% printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"
++ plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
+% as_nobody "$TOOL" install --server 10.0.0.6 >/dev/null; echo "exit $?"; flat "$STATE/before-setup.plist"; settings_now
++ as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; settings_now
 | exit 0
-| 	<key>timeServer</key>
-| 	<string>old.example</string>
-| 	<key>usingNetworkTime</key>
-| 	<false/>
-| 	<key>timeServer</key>
-| 	<string>10.0.0.6</string>
-| 	<key>usingNetworkTime</key>
-| 	<true/>
-% as_nobody "$TOOL" remove >/dev/null; echo "exit $?"; cat "$ROOT/system-time-settings.plist" | grep -A1 '<key>'
+| <dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict>
+| 10.0.0.6 true
 | exit 0
-| 	<key>timeServer</key>
-| 	<string>old.example</string>
-| 	<key>usingNetworkTime</key>
-| 	<false/>
+| old.example false
 
 # What is not a dictionary, or not in XML or binary form, reads as empty and
 # is replaced by the two keys.
-% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' '' '{timeServer = old;}'; do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null; ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
+% for body in 'not a property list' '<plist><array><string>timeServer</string></array></plist>' '' '{timeServer = old;}'
++ do printf '%s' "$body" >"$ROOT/system-time-settings.plist"; as_nobody "$TOOL" install --server 10.0.0.7 >/dev/null
++ ls "$STATE" | grep -c before-setup; grep -c '<key>' "$ROOT/system-time-settings.plist"; as_nobody "$TOOL" remove >/dev/null; done
 | 0
 | 2
 | 0

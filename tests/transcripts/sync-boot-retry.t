@@ -10,6 +10,7 @@
 | quorvandel-connect: fresh boot — retrying up to 10 min for the server...
 | quorvandel-connect: boot retry 1/20
 | {time} quorvandel-connect: sync against 10.0.0.5 (exit 0)
-% at() { date -d "$(sed -n "$1p" "$WORK/out" | cut -c1-20)" +%s; }; d=$(( $(at 5) - $(at 1) )); [ $d -ge 30 ] && [ $d -le 40 ] && echo "30 to 40 s apart"; ls "$STATE"
+% at() { date -d "$(sed -n "$1p" "$WORK/out" | cut -c1-20)" +%s; }; d=$(( $(at 5) - $(at 1) )); [ $d -ge 30 ] && [ $d -le 40 ] &&
++ echo "30 to 40 s apart"; ls "$STATE"
 | 30 to 40 s apart
 | last-sync

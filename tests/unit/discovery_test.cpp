@@ -128,5 +128,14 @@ TEST(Listing, LineFormat) {
     EXPECT_EQ(unavailableLine(s), "  [-] Ünï  \u2014  10.0.0.6  (unavailable: not accepting clients)");
 }
 
+TEST(Selection, AWholeNumberFromOneToTheCountWithBlanksAround) {
+    const std::pair<const char*, std::optional<size_t>> cases[] = {
+        {"2", 2}, {"+2", 2}, {"02", 2}, {" \t 2 \u3000", 2}, {"3", 3}, {"1", 1},
+        {"0", {}}, {"-1", {}}, {"2.0", {}}, {"two", {}}, {"4", {}}, {"99999999999999999999", {}},
+        {"1 2", {}}, {"+", {}}, {"", {}},
+    };
+    for (const auto& [line, want] : cases) EXPECT_EQ(parseSelection(line, 3), want) << line;
+}
+
 }  // namespace
 }  // namespace qc

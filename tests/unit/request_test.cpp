@@ -37,6 +37,7 @@ TEST(ParseRequest, TwoFieldsSeparatedBySpacesOnlyWithALowerCaseHexNonce) {
         {"x abcdef12\0"s, nullptr, nullptr},
         {"x\xff abcdef12", nullptr, nullptr},
         {"x\xc0\xa0" "abcdef12", nullptr, nullptr},  // overlong space
+        {"x\xc1\x81 abcdef12", nullptr, nullptr},    // overlong "A"
         {"\xed\xa0\x80 abcdef12", nullptr, nullptr},  // surrogate
         // Inside the command, a line break or control would reach the log.
         {"x\ny abcdef12", nullptr, nullptr},
