@@ -1,4 +1,4 @@
-// Every whole-file write: a unique temporary file in the same folder, written
+// A whole-file write: a unique temporary file in the same folder, written
 // in full, flushed to disk, given its mode, then renamed over the target.
 #pragma once
 

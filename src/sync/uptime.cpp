@@ -1,4 +1,4 @@
-// The only place that asks the system how long ago it booted.
+// How long ago the system booted.
 #include <cmath>
 #include <ctime>
 
