@@ -30,7 +30,7 @@ void installProgram() {
         };
         if (auto error = makeDirectories(t.kInstalledDir)) fail(*error);
         (void)removeFile(installed);
-        if (auto error = copyFile(self, installed)) fail(*error);
+        if (auto error = copyProgram(self, installed)) fail(*error);
     }
     giveToRootWheel(installed, "755");
     (void)run("/usr/bin/xattr", {"-dr", "com.apple.quarantine", installed});
