@@ -1,9 +1,9 @@
 #include "common/plist.h"
 
 #include <cstdlib>
-#include <limits>
 
 #include "common/files.h"
+#include "common/plist_bounds.h"
 
 namespace qc {
 
@@ -40,14 +40,14 @@ bool isDict(plist_t node) {
 }  // namespace
 
 Plist parsePlist(const std::string& bytes) {
-    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return nullptr;
+    if (bytes.empty() || !plistWithinBounds(bytes)) return nullptr;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     return Plist(root);
 }
 
 Plist readPlistDict(const std::string& path) {
-    auto bytes = readRegularFile(path);
+    auto bytes = readRegularFile(path, kMaxPlistBytes);
     if (!bytes) return nullptr;
     Plist root = parsePlist(*bytes);
     if (!isDict(root.get())) return nullptr;
