@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "cli/dispatch.h"
@@ -8,6 +9,9 @@ int main(int argc, char** argv) {
     qc::TableInputs in;
     in.args.assign(argv, argv + argc);
     in.euid = geteuid();
+    // Root's folders and files get the modes the tool means, not whatever
+    // umask the administrator's shell happened to have.
+    if (in.euid == 0) umask(022);
     in.ruid = getuid();
     in.getenv = [](const char* name) -> std::optional<std::string> {
         const char* value = std::getenv(name);

@@ -66,3 +66,19 @@ mode() { stat -c '%a %U:%G' "$@"; }
 age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
 # The test root's files, one path a line, relative to it.
 tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
+
+# Runs a command as root outside test mode, chrooted into a throwaway copy of
+# /: an overlay whose writes land in $WORK (the sandbox's tmpfs) and vanish
+# with it. The sandbox's own mounts (stand-ins, /proc, /dev, /run, /var/log)
+# and the source and build folders are bound inside.
+in_throwaway_root() {
+  local top="$WORK/throwaway" dir
+  if ! mountpoint -q "$top/root"; then
+    mkdir -p "$top/upper" "$top/work" "$top/root"
+    mount -t overlay overlay -o "lowerdir=/,upperdir=$top/upper,workdir=$top/work" "$top/root"
+    for dir in /proc /dev /usr/bin /usr/sbin /run /var/log "$SRC" "$BUILD"; do
+      mkdir -p "$top/root$dir" && mount --rbind "$dir" "$top/root$dir"
+    done
+  fi
+  chroot "$top/root" "$@"
+}
