@@ -85,7 +85,7 @@ void sortByName(std::vector<DiscoveredServer>& servers) {
 }
 
 std::vector<DiscoveredServer> availableServers() {
-    std::vector<DiscoveredServer> servers = discover();
+    std::vector<DiscoveredServer> servers = discover().servers;
     std::erase_if(servers, [](const DiscoveredServer& s) { return !s.available(); });
     sortByName(servers);
     return servers;
@@ -106,7 +106,8 @@ void printServers(const std::vector<DiscoveredServer>& servers) {
 }
 
 void cmdDiscover() {
-    std::vector<DiscoveredServer> servers = discover(kDiscoveryTimeoutMs);
+    Discovery found = discover(kDiscoveryTimeoutMs);
+    std::vector<DiscoveredServer>& servers = found.servers;
     sortByName(servers);
     if (servers.empty()) {
         outln("No Quorvandel servers found on this network.");
@@ -119,6 +120,9 @@ void cmdDiscover() {
     for (auto& server : servers) (server.available() ? available : unavailable).push_back(server);
     printServers(available);
     for (const auto& server : unavailable) outln(unavailableLine(server));
+    if (found.notKept > 0)
+        outln("  (" + std::to_string(found.notKept) + " more server(s) answered and were not listed: at most " +
+              std::to_string(kMaxServers) + " are kept.)");
     outln("");
     finish(0);
 }
