@@ -1,6 +1,7 @@
 // The one place the process ends: every handler returns its exit code here.
 #include <climits>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "cli/dispatch.h"
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     in.programName = args.empty() ? std::string() : args.front();
     in.cwd = getcwd(cwd, sizeof cwd) ? cwd : "/";
     in.euid = geteuid();
+    // Root's folders and files get the modes the tool means, not whatever
+    // umask the administrator's shell happened to have.
+    if (in.euid == 0) umask(022);
     in.ruid = getuid();
     in.getenv = [](const char* name) -> std::optional<std::string> {
         const char* value = std::getenv(name);

@@ -6,7 +6,8 @@
 namespace qc {
 
 int cmdDiscover() {
-    std::vector<DiscoveredServer> servers = discover(kDiscoveryTimeoutMs);
+    Discovery found = discover(kDiscoveryTimeoutMs);
+    std::vector<DiscoveredServer>& servers = found.servers;
     sortByName(servers);
     if (servers.empty()) {
         outln("No Quorvandel servers found on this network.");
@@ -19,6 +20,9 @@ int cmdDiscover() {
     for (auto& server : servers) (server.available() ? available : unavailable).push_back(server);
     printServers(available);
     for (const auto& server : unavailable) outln(unavailableLine(server));
+    if (found.notKept > 0)
+        outln("  (" + std::to_string(found.notKept) + " more server(s) answered and were not listed: at most " +
+              std::to_string(kMaxServers) + " are kept.)");
     outln("");
     return 0;
 }

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,8 +18,10 @@ bool pathExists(const std::string& path) {
 
 namespace {
 
-// Everything left to read from an open regular file.
-std::optional<std::string> readAll(int fd, const struct stat& st) {
+// Everything left to read from an open regular file, unless it holds more
+// than maxBytes (it may grow while it is read).
+std::optional<std::string> readAll(int fd, const struct stat& st, size_t maxBytes) {
+    if (static_cast<uintmax_t>(st.st_size) > maxBytes) return std::nullopt;
     std::string bytes;
     bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[16384];
@@ -28,19 +30,60 @@ std::optional<std::string> readAll(int fd, const struct stat& st) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0) return bytes;
+        if (static_cast<size_t>(n) > maxBytes - bytes.size()) return std::nullopt;
         bytes.append(buffer, static_cast<size_t>(n));
     }
 }
 
+// On a Mac a file's owner can mark it immutable or append-only (chflags uchg,
+// uappnd), and then even root cannot delete it; root may clear the flags.
+void clearUserFlags([[maybe_unused]] int dir, [[maybe_unused]] const char* name) {
+#ifdef __APPLE__
+    int fd = openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_flags & (UF_IMMUTABLE | UF_APPEND)))
+        (void)fchflags(fd, st.st_flags & ~static_cast<unsigned>(UF_IMMUTABLE | UF_APPEND));
+    close(fd);
+#endif
+}
+
+// Deepest folder the tree walk enters; the state folder holds no folders.
+constexpr int kMaxTreeDepth = 16;
+
+// Deletes what the open directory holds. Each entry is first unlinked as a
+// file (unlink never takes a folder); only what then opens as a directory
+// without following a link is entered, through its descriptor.
+void emptyDirectory(int dir, int depth) {
+    int listed = dup(dir);
+    DIR* listing = listed < 0 ? nullptr : fdopendir(listed);
+    if (!listing) {
+        if (listed >= 0) close(listed);
+        return;
+    }
+    while (dirent* entry = readdir(listing)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        clearUserFlags(dir, name);
+        if (unlinkat(dir, name, 0) == 0 || depth >= kMaxTreeDepth) continue;
+        int sub = openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (sub < 0) continue;
+        emptyDirectory(sub, depth + 1);
+        close(sub);
+        (void)unlinkat(dir, name, AT_REMOVEDIR);
+    }
+    closedir(listing);
+}
+
 }  // namespace
 
-std::optional<std::string> readRegularFile(const std::string& path) {
+std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes) {
     // Non-blocking, so a FIFO put in the file's place cannot stall the open.
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     struct stat st;
     std::optional<std::string> bytes;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes = readAll(fd, st);
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes = readAll(fd, st, maxBytes);
     close(fd);
     return bytes;
 }
@@ -70,36 +113,33 @@ std::string parentDirectory(const std::string& path) {
 }
 
 bool removeFile(const std::string& path) {
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0) return false;
-    if (S_ISDIR(st.st_mode)) {
-        removeTree(path);
-        return !pathExists(path);
-    }
+    clearUserFlags(AT_FDCWD, path.c_str());
     return unlink(path.c_str()) == 0;
 }
 
 void removeTree(const std::string& path) {
-    auto removeOne = [](const char* p, const struct stat*, int flag, struct FTW*) {
-        if (flag == FTW_DP) (void)rmdir(p);
-        else (void)unlink(p);
-        return 0;
-    };
-    (void)nftw(path.c_str(), removeOne, 16, FTW_DEPTH | FTW_PHYS);
+    int dir = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) return;
+    emptyDirectory(dir, 0);
+    close(dir);
+    // rmdir takes neither a file nor a link put in the folder's place.
+    (void)rmdir(path.c_str());
 }
 
-std::optional<std::string> copyFile(const std::string& from, const std::string& to) {
+std::optional<std::string> copyProgram(const std::string& from, const std::string& to) {
     int fd = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::string(strerror(errno));
     struct stat st;
     std::optional<std::string> bytes;
     int error = fstat(fd, &st) != 0 ? errno : !S_ISREG(st.st_mode) ? EINVAL : 0;
-    if (!error && !(bytes = readAll(fd, st))) error = errno;
+    if (!error && !(bytes = readAll(fd, st, std::numeric_limits<size_t>::max()))) error = errno;
     close(fd);
     if (error) return std::string(strerror(error));
-    // Written whole beside the target and renamed over it: a run racing this
-    // one never finds a half-copied program, nor a file in the way.
-    WriteResult written = atomicWrite(to, *bytes, st.st_mode & 07777);
+    // Written whole beside the target (created for the owner alone) and
+    // renamed over it: a run racing this one never finds a half-copied
+    // program, nor a file in the way. A setuid or setgid bit of the source,
+    // or its write bits for others, never reaches the copy, not even briefly.
+    WriteResult written = atomicWrite(to, *bytes, 0755);
     if (!written.ok) return written.error;
     return std::nullopt;
 }

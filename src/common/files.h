@@ -2,6 +2,8 @@
 // that a FIFO or device in their place cannot block or feed the tool.
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -11,9 +13,10 @@ namespace qc {
 // True when anything exists at the path (links followed).
 bool pathExists(const std::string& path);
 
-// The bytes of a regular file; absent when it is missing, unreadable or not
-// a regular file.
-std::optional<std::string> readRegularFile(const std::string& path);
+// The bytes of a regular file; absent when it is missing, unreadable, not a
+// regular file, or larger than maxBytes.
+std::optional<std::string> readRegularFile(const std::string& path,
+                                           size_t maxBytes = std::numeric_limits<size_t>::max());
 
 // Creates a directory and its missing parents with the default mode.
 // Returns an error description on failure.
@@ -21,13 +24,16 @@ std::optional<std::string> makeDirectories(const std::string& path);
 
 std::string parentDirectory(const std::string& path);
 
-// Deletes a file (or an empty directory); false when nothing was deleted.
+// Deletes anything but a directory (a directory stays, whatever it holds);
+// false when nothing was deleted.
 bool removeFile(const std::string& path);
-// Deletes a directory with everything in it; best effort.
+// Deletes a directory with everything in it, best effort, walking it by
+// descriptors: a folder swapped for a link during the walk is never entered.
 void removeTree(const std::string& path);
 
-// Copies a regular file, atomically; returns an error description on failure.
-std::optional<std::string> copyFile(const std::string& from, const std::string& to);
+// Copies a program, atomically; the copy has mode 0755 whatever the source's
+// (never setuid or setgid). Returns an error description on failure.
+std::optional<std::string> copyProgram(const std::string& from, const std::string& to);
 
 // Creates a new empty file (never through a symbolic link, never over an
 // existing file); false when it could not be made.

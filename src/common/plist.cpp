@@ -1,9 +1,9 @@
 #include "common/plist.h"
 
 #include <cstdlib>
-#include <limits>
 
 #include "common/files.h"
+#include "common/plist_bounds.h"
 
 namespace qc {
 
@@ -45,7 +45,7 @@ bool isDict(plist_t node) {
 }  // namespace
 
 Plist parsePlist(const std::string& bytes) {
-    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return nullptr;
+    if (bytes.empty() || !plistWithinBounds(bytes)) return nullptr;
     plist_t root = nullptr;
 #ifdef QC_PLIST_2_3
     // 2.3 and later also read JSON and OpenStep text; 2.2, like the Mac's
@@ -63,7 +63,7 @@ Plist parsePlist(const std::string& bytes) {
 }
 
 Plist readPlistDict(const std::string& path) {
-    auto bytes = readRegularFile(path);
+    auto bytes = readRegularFile(path, kMaxPlistBytes);
     if (!bytes) return nullptr;
     Plist root = parsePlist(*bytes);
     if (!isDict(root.get())) return nullptr;

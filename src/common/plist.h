@@ -17,7 +17,8 @@ struct PlistFree {
 };
 using Plist = std::unique_ptr<void, PlistFree>;
 
-// A property list from bytes in any encoding; absent when it does not parse.
+// A property list from bytes in any encoding; absent when it does not parse,
+// or is too big or too deeply nested to be handed to libplist.
 Plist parsePlist(const std::string& bytes);
 // The file's root when it is a dictionary; absent when missing, unreadable,
 // unparsable or another type.

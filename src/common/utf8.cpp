@@ -1,5 +1,7 @@
 #include "common/utf8.h"
 
+#include <cstdio>
+
 namespace qc {
 
 std::optional<char32_t> decodeOne(std::string_view bytes, size_t& length) {
@@ -65,6 +67,30 @@ void appendUtf8(std::string& to, char32_t cp) {
         to += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         to += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+bool isControlCharacter(char32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F ||
+           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+std::string escapeControls(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char escape[8];
+    while (!text.empty()) {
+        size_t length = 1;
+        auto cp = decodeOne(text, length);
+        if (cp && !isControlCharacter(*cp)) {
+            out.append(text.substr(0, length));
+        } else {
+            unsigned value = cp ? static_cast<unsigned>(*cp) : static_cast<unsigned char>(text[0]);
+            std::snprintf(escape, sizeof escape, value < 0x80 || !cp ? "\\x%02x" : "\\u%04x", value);
+            out += escape;
+        }
+        text.remove_prefix(length);
+    }
+    return out;
 }
 
 }  // namespace qc

@@ -17,4 +17,14 @@ bool isValidUtf8(std::string_view bytes);
 std::optional<std::vector<char32_t>> decodeUtf8(std::string_view bytes);
 void appendUtf8(std::string& to, char32_t cp);
 
+// Characters that can steer a terminal or forge a line: C0, DEL, C1, the
+// bidirectional marks, embeddings, overrides and isolates, and the line and
+// paragraph separators.
+bool isControlCharacter(char32_t cp);
+// Text from elsewhere made safe to show: each control character becomes
+// \xHH (C0 and DEL) or \uHHHH (the others), lower-case hexadecimal, and each
+// byte that is not UTF-8 becomes \xHH. Everything else, the backslash
+// included, stays as it is.
+std::string escapeControls(std::string_view text);
+
 }  // namespace qc

@@ -11,6 +11,8 @@
 #include <sys/random.h>
 #endif
 
+#include "common/utf8.h"
+
 namespace qc {
 
 namespace {
@@ -75,6 +77,9 @@ std::optional<DiscoveredServer> parseAnswer(const uint8_t* bytes, size_t count, 
     const int64_t length = (int64_t{bytes[6]} << 8) | bytes[7];
     if (length > kMaxPayload) return std::nullopt;
     if (count < static_cast<size_t>(8 + length)) return std::nullopt;
+    // A NUL is never part of JSON text; a parser could stop at it and accept
+    // only what came before.
+    if (std::memchr(bytes + 8, 0, static_cast<size_t>(length))) return std::nullopt;
 
     // Parsed as char: libc++ no longer has char_traits<unsigned char>.
     const char* text = reinterpret_cast<const char*>(bytes + 8);
@@ -91,12 +96,14 @@ std::optional<DiscoveredServer> parseAnswer(const uint8_t* bytes, size_t count, 
     DiscoveredServer server;
     server.address = dottedDecimal(sender);
     server.id = stringOr(object, "id", server.address);
-    server.name = stringOr(object, "name", "(unnamed)");
-    server.ver = stringOr(object, "ver", "");
+    // What is shown to a person is made safe once, here, where it enters; the
+    // id is only compared, never shown.
+    server.name = escapeControls(stringOr(object, "name", "(unnamed)"));
+    server.ver = escapeControls(stringOr(object, "ver", ""));
     server.stratum = integerOr(object, "stratum");
     server.synced = boolOr(object, "synced");
     server.accepting = boolOr(object, "accepting");
-    server.source = stringOr(object, "source", "");
+    server.source = escapeControls(stringOr(object, "source", ""));
     server.clients = integerOr(object, "clients");
     return server;
 }

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <ifaddrs.h>
 #include <map>
 #include <net/if.h>
@@ -19,6 +20,32 @@ constexpr int kSendPasses = 3;
 constexpr auto kPassPause = std::chrono::milliseconds(50);
 constexpr auto kErrorPause = std::chrono::milliseconds(20);
 constexpr suseconds_t kReceiveTimeoutMicros = 200000;
+// Ids beyond the kept servers are counted by one bit each of a fixed table
+// (1 MiB), indexed by a hash of the id. Two ids that share a bit count once,
+// so among many thousands the count falls short by a fraction of a percent.
+constexpr size_t kNotKeptBits = size_t{1} << 23;
+
+struct Collected {
+    std::map<std::string, DiscoveredServer> byId;
+    std::vector<uint64_t> notKeptBits;
+    uint64_t notKept = 0;
+
+    // The last answer of a kept server replaces its entry whole.
+    void add(DiscoveredServer server) {
+        if (auto it = byId.find(server.id); it != byId.end()) {
+            it->second = std::move(server);
+        } else if (byId.size() < kMaxServers) {
+            std::string id = server.id;
+            byId.emplace(std::move(id), std::move(server));
+        } else {
+            if (notKeptBits.empty()) notKeptBits.assign(kNotKeptBits / 64, 0);
+            const size_t bit = std::hash<std::string>{}(server.id) % kNotKeptBits;
+            const uint64_t mask = uint64_t{1} << (bit % 64);
+            if (!(notKeptBits[bit / 64] & mask)) ++notKept;
+            notKeptBits[bit / 64] |= mask;
+        }
+    }
+};
 }  // namespace
 
 std::vector<std::string> broadcastTargets() {
@@ -39,7 +66,7 @@ std::vector<std::string> broadcastTargets() {
     return {targets.begin(), targets.end()};
 }
 
-std::vector<DiscoveredServer> discover(int64_t timeoutMs) {
+Discovery discover(int64_t timeoutMs) {
     int fd = socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0) {
         perror("socket");
@@ -73,7 +100,7 @@ std::vector<DiscoveredServer> discover(int64_t timeoutMs) {
     // Answers are awaited for the whole time-out after the last send.
     std::vector<uint8_t> buffer(8 + kMaxPayload, 0);
     const double deadline = nowSeconds() + static_cast<double>(timeoutMs) / 1000.0;
-    std::map<std::string, DiscoveredServer> byId;
+    Collected collected;
     while (nowSeconds() < deadline) {
         sockaddr_in from{};
         socklen_t fromLength = sizeof from;
@@ -84,13 +111,14 @@ std::vector<DiscoveredServer> discover(int64_t timeoutMs) {
         }
         if (from.sin_family != AF_INET) continue;
         if (auto server = parseAnswer(buffer.data(), static_cast<size_t>(n), from.sin_addr, nonce))
-            byId.insert_or_assign(server->id, std::move(*server));
+            collected.add(std::move(*server));
     }
     close(fd);
 
-    std::vector<DiscoveredServer> servers;
-    for (auto& [id, server] : byId) servers.push_back(std::move(server));
-    return servers;
+    Discovery result;
+    for (auto& [id, server] : collected.byId) result.servers.push_back(std::move(server));
+    result.notKept = collected.notKept;
+    return result;
 }
 
 }  // namespace qc

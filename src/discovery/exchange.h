@@ -10,8 +10,16 @@
 namespace qc {
 
 inline constexpr int64_t kDiscoveryTimeoutMs = 1500;
+// Most servers one discovery keeps: a flood of invented ids can grow neither
+// the memory nor the listing.
+inline constexpr size_t kMaxServers = 1024;
 
-std::vector<DiscoveredServer> discover(int64_t timeoutMs = kDiscoveryTimeoutMs);
+struct Discovery {
+    std::vector<DiscoveredServer> servers;  // no two with one id, at most kMaxServers
+    uint64_t notKept = 0;                   // further servers that answered, each counted once
+};
+
+Discovery discover(int64_t timeoutMs = kDiscoveryTimeoutMs);
 std::vector<std::string> broadcastTargets();
 
 }  // namespace qc

@@ -84,7 +84,7 @@ void sortByName(std::vector<DiscoveredServer>& servers) {
 }
 
 std::vector<DiscoveredServer> availableServers() {
-    std::vector<DiscoveredServer> servers = discover();
+    std::vector<DiscoveredServer> servers = discover().servers;
     std::erase_if(servers, [](const DiscoveredServer& s) { return !s.available(); });
     sortByName(servers);
     return servers;

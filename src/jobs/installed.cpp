@@ -16,7 +16,7 @@ std::optional<std::string> installProgram() {
         auto error = makeDirectories(p.kInstalledDir);
         if (!error) {
             (void)removeFile(installed);
-            error = copyFile(self, installed);
+            error = copyProgram(self, installed);
         }
         if (error) return "error: could not install binary to " + installed + ": " + *error;
     }

@@ -58,7 +58,7 @@ void cmdSetTimeFromRequest() {
     if (!bytes) return;
     auto parsed = parseRequest(*bytes);
     if (!parsed) return;
-    if (isAnsweredIn(*parsed, readRegularFile(t.kSetTimeResultPath))) return;
+    if (isAnsweredIn(*parsed, readRegularFile(t.kSetTimeResultPath, kMaxResultBytes))) return;
 
     auto answer = [&](const std::string& status, const std::string& words) {
         (void)atomicWrite(t.kSetTimeResultPath, parsed->nonce + " " + status + " " + words + "\n", 0644);

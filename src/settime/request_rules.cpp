@@ -17,14 +17,15 @@ bool isNonce(std::string_view text) {
     return true;
 }
 
-// A control character or line separator inside the command would reach the
-// one-line answer and the root-owned log, where it could start a forged line
-// or steer the terminal of whoever reads it: such a request is malformed.
+// A control character, line separator or bidirectional control inside the
+// command would reach the one-line answer and the root-owned log, where it
+// could start a forged line, reorder what is shown or steer the terminal of
+// whoever reads it: such a request is malformed.
 bool hasControls(std::string_view text) {
     auto codePoints = decodeUtf8(text);
     if (!codePoints) return true;
     for (char32_t cp : *codePoints)
-        if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029) return true;
+        if (isControlCharacter(cp)) return true;
     return false;
 }
 

@@ -11,6 +11,8 @@ namespace qc {
 inline constexpr size_t kMaxRequestBytes = 64;
 // A request counts only this many seconds either side of its file's time.
 inline constexpr double kRequestFreshSeconds = 30.0;
+// An answer is one short line; a larger result file reads as unreadable.
+inline constexpr size_t kMaxResultBytes = 1024;
 
 struct Request {
     std::string command;  // a time text, "revoke", or anything else the clock setting refuses

@@ -1,11 +1,15 @@
 // The record of the last successful sync: the floor for setting the clock.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace qc {
+
+// A larger record reads as unreadable.
+inline constexpr size_t kMaxLastSyncBytes = 1024;
 
 void recordLastSync();
 std::optional<int64_t> lastSyncRecord();

@@ -95,3 +95,19 @@ settings() { printf '<dict><key>timeServer</key><string>%s</string><key>usingNet
 settings_now() {
   flat "$ROOT/system-time-settings.plist" | sed -E 's|.*timeServer</key><string>([^<]*)<.*usingNetworkTime</key><([a-z]*)/>.*|\1 \2|'
 }
+
+# Runs a command as root outside test mode, chrooted into a throwaway copy of
+# /: an overlay whose writes land in $WORK (the sandbox's tmpfs) and vanish
+# with it. The sandbox's own mounts (stand-ins, /proc, /dev, /run, /var/log)
+# and the source and build folders are bound inside.
+in_throwaway_root() {
+  local top="$WORK/throwaway" dir
+  if ! mountpoint -q "$top/root"; then
+    mkdir -p "$top/upper" "$top/work" "$top/root"
+    mount -t overlay overlay -o "lowerdir=/,upperdir=$top/upper,workdir=$top/work" "$top/root"
+    for dir in /proc /dev /usr/bin /usr/sbin /run /var/log "$SRC" "$BUILD"; do
+      mkdir -p "$top/root$dir" && mount --rbind "$dir" "$top/root$dir"
+    done
+  fi
+  chroot "$top/root" "$@"
+}

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "common/utf8.h"
 #include "discovery/listing.h"
 #include "discovery/datagram.h"
 
@@ -83,6 +84,7 @@ TEST(Answer, AcceptanceStepsInOrder) {
         {"nonce compared case-sensitively", datagram(R"({"nonce":"0A1B2C3D"})"), false},
         {"announcement without nonce", datagram("{}", kTypeAnnounce), true},
         {"announcement with other nonce", datagram(R"({"nonce":7})", kTypeAnnounce), true},
+        {"NUL inside the payload", datagram(ok + std::string(1, '\0') + "junk"), false},
     };
     for (const auto& c : cases) EXPECT_EQ(parse(c.bytes).has_value(), c.accepted) << c.what;
 }
@@ -102,8 +104,22 @@ TEST(Answer, TypedKeysTakeTheirDefaultsAndTheAddressIsTheSender) {
          defaults},
         {R"({"id":"","name":"","stratum":-1,"clients":9223372036854775807,"accepting":false,"synced":true})",
          {"", "", "", -1, true, false, "", INT64_MAX, kSender}},
+        // Text that is shown arrives escaped; the id is only compared.
+        {R"({"id":"a\u001b","name":"Lab\u001b[8m","ver":"\u202e1","source":"\r\n  [9] x"})",
+         {"a\x1b", "Lab\\x1b[8m", "\\u202e1", 0, false, false, "\\x0d\\x0a  [9] x", 0, kSender}},
     };
     for (const auto& c : cases) EXPECT_EQ(parse(datagram(c.payload, kTypeAnnounce)), c.want) << c.payload;
+}
+
+TEST(EscapeControls, ControlsBecomeVisibleEscapesAndAllElseStays) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Lab clock \u00e9t\u00e9 \u6771\u4eac \U0001F570 a\\b \u00a0\u202f", "Lab clock \u00e9t\u00e9 \u6771\u4eac \U0001F570 a\\b \u00a0\u202f"},
+        {"\x1b[2K\r\n\t\x7f", "\\x1b[2K\\x0d\\x0a\\x09\\x7f"},
+        {"\u0080\u009f\u200e\u200f\u2028\u2029", "\\u0080\\u009f\\u200e\\u200f\\u2028\\u2029"},
+        {"\u202a\u202e\u2066\u2069\u2065\u206a", "\\u202a\\u202e\\u2066\\u2069\u2065\u206a"},
+        {"\xff\xc0\xa0", "\\xff\\xc0\\xa0"},  // not UTF-8
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(escapeControls(text), shown);
 }
 
 TEST(Listing, StableSortOnFullyLowerCasedNamesInAnyLocale) {

@@ -44,6 +44,9 @@ TEST(ParseRequest, TwoFieldsSeparatedBySpacesOnlyWithALowerCaseHexNonce) {
         {"x\x1b[2Jy abcdef12", nullptr, nullptr},
         {"x\u0085y abcdef12", nullptr, nullptr},
         {"x\u2028y abcdef12", nullptr, nullptr},
+        {"x\u202ey abcdef12", nullptr, nullptr},  // bidirectional controls reorder the log line
+        {"x\u200fy abcdef12", nullptr, nullptr},
+        {"x\u2066y abcdef12", nullptr, nullptr},
     };
     for (const auto& c : cases) {
         auto request = parseRequest(c.bytes);

@@ -1,0 +1,23 @@
+// Limits a property list must keep before libplist sees it. libplist parses
+// nesting by recursion, so a list nested deeply enough ends the process on
+// its stack; a binary list can also name one object many times over.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace qc {
+
+// The tool's own lists are a few kilobytes and nest at most four levels.
+inline constexpr size_t kMaxPlistBytes = 64 * 1024;
+inline constexpr size_t kMaxPlistDepth = 32;
+// Objects of a binary list, each counted once for every place that uses it.
+inline constexpr size_t kMaxPlistObjects = 8192;
+
+// True when the bytes are small enough and nest no deeper than the limit: XML
+// by a scan of its tags, a binary list by a walk of its object graph, without
+// recursion. A list that cannot be walked (a cycle, a reference out of range)
+// is refused too.
+bool plistWithinBounds(std::string_view bytes);
+
+}  // namespace qc
