@@ -29,7 +29,9 @@ int usageLine(const char* line) {
 
 int dispatch(const std::vector<std::string>& args) {
     const std::string cmd = args.size() < 2 ? "discover" : args[1];
-    auto option = [&](const char* name) { return optValue(args, name); };
+    auto option = [&](const char* name) {
+        return optValue(args, name);
+    };
 
     if (cmd == "discover") return cmdDiscover();
     if (cmd == "install") {

@@ -1,9 +1,9 @@
-#include "common/console.h"
-#include "common/process.h"
-#include "common/paths.h"
 #include "commands/commands.h"
+#include "common/console.h"
 #include "common/files.h"
+#include "common/paths.h"
 #include "common/plist.h"
+#include "common/process.h"
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
 
@@ -37,11 +37,13 @@ int cmdRemove() {
     const auto server = dictString(saved.get(), "timeServer");
     setTimeServer(server.value_or(kAppleDefaultTimeServer));
     // Install switched automatic time on; only a saved "off" is put back.
-    if (auto automatic = dictBool(saved.get(), "usingNetworkTime"); automatic && !*automatic) setUsingNetworkTime(false);
+    if (auto automatic = dictBool(saved.get(), "usingNetworkTime"); automatic && !*automatic)
+        setUsingNetworkTime(false);
     removeTree(t.kStateDir);
 
-    outln("Removed. Time server set back to " +
-          (server ? *server + " (what this Mac had before setup)." : std::string(kAppleDefaultTimeServer) + " (Apple's default)."));
+    outln("Removed. Time server set back to " + (server
+                                                     ? *server + " (what this Mac had before setup)."
+                                                     : std::string(kAppleDefaultTimeServer) + " (Apple's default)."));
     return 0;
 }
 

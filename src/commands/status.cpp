@@ -4,14 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/console.h"
-#include "common/process.h"
-#include "common/paths.h"
 #include "commands/commands.h"
 #include "commands/status_facts.h"
 #include "common/clock.h"
+#include "common/console.h"
 #include "common/files.h"
+#include "common/paths.h"
 #include "common/plist.h"
+#include "common/process.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "jobs/launchd.h"

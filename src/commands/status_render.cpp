@@ -2,8 +2,8 @@
 // script. Both print the same gathered facts.
 #include <nlohmann/json.hpp>
 
-#include "common/console.h"
 #include "commands/status_facts.h"
+#include "common/console.h"
 #include "common/text.h"
 #include "common/time_text.h"
 
@@ -101,8 +101,8 @@ std::string statusJson(const StatusFacts& facts, int64_t now) {
     json["beforeSetup"] = facts.saved ? Json{{"timeServer", orNull(facts.saved->timeServer)},
                                              {"setTimeAutomatically", orNull(facts.saved->automatic)}}
                                       : Json(nullptr);
-    json["lastSync"] = facts.lastSync ? Json{{"epoch", *facts.lastSync}, {"iso", isoText(*facts.lastSync)}}
-                                      : Json(nullptr);
+    json["lastSync"] =
+        facts.lastSync ? Json{{"epoch", *facts.lastSync}, {"iso", isoText(*facts.lastSync)}} : Json(nullptr);
     json["syncNow"] = facts.syncNow;
     json["setTimeUser"] =
         facts.grant ? Json{{"uid", facts.grant->uid}, {"jobLoaded", facts.grant->jobLoaded}} : Json(nullptr);

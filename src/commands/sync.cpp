@@ -1,9 +1,10 @@
+#include "sync/sync.h"
+
 #include <chrono>
 
 #include "commands/commands.h"
 #include "common/clock.h"
 #include "common/console.h"
-#include "sync/sync.h"
 
 namespace qc {
 

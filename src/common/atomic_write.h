@@ -15,7 +15,6 @@ struct WriteResult {
 };
 
 // Without a mode the file gets the mode of a plain create (0666 less the umask).
-WriteResult atomicWrite(const std::string& path, std::string_view bytes,
-                        std::optional<mode_t> mode = std::nullopt);
+WriteResult atomicWrite(const std::string& path, std::string_view bytes, std::optional<mode_t> mode = std::nullopt);
 
 }  // namespace qc

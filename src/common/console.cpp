@@ -4,7 +4,6 @@
 #include <string>
 #include <unistd.h>
 
-
 namespace qc {
 
 namespace {

@@ -10,7 +10,7 @@ namespace qc {
 // libplist 2.2 calls its integer type PLIST_UINT and keeps the sign in the
 // bits of the 64-bit value; 2.3 and later call it PLIST_INT, keep PLIST_UINT
 // as an alias and write a negative value made by plist_new_uint as unsigned.
-// These two helpers and parsePlist are the only places that know.
+// These two helpers and parsePlist deal with the difference.
 namespace {
 
 std::optional<int64_t> integerValue(plist_t node) {

@@ -31,8 +31,10 @@ bool xmlWithinDepth(std::string_view xml) {
         const bool closing = startsAt(xml, at, "</");
         size_t tagEnd = at + 1;
         for (char quote = 0; tagEnd < xml.size() && (quote || xml[tagEnd] != '>'); ++tagEnd) {
-            if (quote && xml[tagEnd] == quote) quote = 0;
-            else if (!quote && (xml[tagEnd] == '"' || xml[tagEnd] == '\'')) quote = xml[tagEnd];
+            if (quote && xml[tagEnd] == quote)
+                quote = 0;
+            else if (!quote && (xml[tagEnd] == '"' || xml[tagEnd] == '\''))
+                quote = xml[tagEnd];
         }
         if (tagEnd == xml.size()) return false;
         const size_t nameStart = at + (closing ? 2 : 1);

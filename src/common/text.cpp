@@ -33,7 +33,13 @@ namespace {
 
 bool isBlank(char32_t c) {
     switch (c) {
-    case U'\t': case U' ': case 0x00A0: case 0x1680: case 0x202F: case 0x205F: case 0x3000:
+    case U'\t':
+    case U' ':
+    case 0x00A0:
+    case 0x1680:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
         return true;
     default:
         return c >= 0x2000 && c <= 0x200A;

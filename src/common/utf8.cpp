@@ -13,10 +13,20 @@ std::optional<char32_t> decodeOne(std::string_view bytes, size_t& length) {
     }
     size_t n;
     char32_t cp, min;
-    if ((b & 0xE0) == 0xC0) { n = 2; cp = b & 0x1F; min = 0x80; }
-    else if ((b & 0xF0) == 0xE0) { n = 3; cp = b & 0x0F; min = 0x800; }
-    else if ((b & 0xF8) == 0xF0) { n = 4; cp = b & 0x07; min = 0x10000; }
-    else return std::nullopt;
+    if ((b & 0xE0) == 0xC0) {
+        n = 2;
+        cp = b & 0x1F;
+        min = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        n = 3;
+        cp = b & 0x0F;
+        min = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        n = 4;
+        cp = b & 0x07;
+        min = 0x10000;
+    } else
+        return std::nullopt;
     if (n > bytes.size()) return std::nullopt;
     for (size_t k = 1; k < n; ++k) {
         auto c = static_cast<unsigned char>(bytes[k]);
@@ -42,7 +52,6 @@ std::optional<std::vector<char32_t>> decodeUtf8(std::string_view bytes) {
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    // ASCII needs no decoding; most of what the tool reads is ASCII.
     size_t length = 0;
     while (!bytes.empty()) {
         if (!decodeOne(bytes, length)) return false;
@@ -70,8 +79,8 @@ void appendUtf8(std::string& to, char32_t cp) {
 }
 
 bool isControlCharacter(char32_t cp) {
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F ||
-           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F || (cp >= 0x2028 && cp <= 0x202E) ||
+           (cp >= 0x2066 && cp <= 0x2069);
 }
 
 std::string escapeControls(std::string_view text) {

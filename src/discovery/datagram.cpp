@@ -27,7 +27,7 @@ bool boolOr(const nlohmann::json& object, const char* key) {
     return it != object.end() && it->is_boolean() && it->get<bool>();
 }
 
-// A whole number that fits a signed 64-bit integer; anything else is absent.
+// A whole number that fits a signed 64-bit integer; anything else counts as 0.
 int64_t integerOr(const nlohmann::json& object, const char* key) {
     auto it = object.find(key);
     if (it == object.end()) return 0;
@@ -88,8 +88,7 @@ std::optional<DiscoveredServer> parseAnswer(const uint8_t* bytes, size_t count, 
     // A reply must answer this very query; an announcement needs no nonce.
     if (type == kTypeReply) {
         auto it = object.find("nonce");
-        if (it == object.end() || !it->is_string() || it->get_ref<const std::string&>() != nonce)
-            return std::nullopt;
+        if (it == object.end() || !it->is_string() || it->get_ref<const std::string&>() != nonce) return std::nullopt;
     }
 
     // The address is where the answer came from, never what it claims.

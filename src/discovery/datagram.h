@@ -36,8 +36,8 @@ struct DiscoveredServer {
 
 std::string randomNonce();
 std::vector<uint8_t> buildQuery(const std::string& nonce);
-std::optional<DiscoveredServer> parseAnswer(const uint8_t* bytes, size_t count,
-                                            in_addr sender, const std::string& nonce);
+std::optional<DiscoveredServer> parseAnswer(const uint8_t* bytes, size_t count, in_addr sender,
+                                            const std::string& nonce);
 
 std::string dottedDecimal(in_addr address);
 

@@ -82,8 +82,7 @@ std::optional<ConfiguredJob> configuredJob() {
     for (size_t i = 0; i < arguments->size(); ++i) {
         if ((*arguments)[i] != "--server") continue;
         if (i + 1 == arguments->size()) return std::nullopt;
-        return ConfiguredJob{(*arguments)[i + 1],
-                             dictInteger(job.get(), "StartInterval").value_or(kDefaultInterval)};
+        return ConfiguredJob{(*arguments)[i + 1], dictInteger(job.get(), "StartInterval").value_or(kDefaultInterval)};
     }
     return std::nullopt;
 }

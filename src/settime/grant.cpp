@@ -2,12 +2,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/ownership.h"
-#include "common/process.h"
-#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/files.h"
+#include "common/ownership.h"
+#include "common/paths.h"
 #include "common/plist.h"
+#include "common/process.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
 #include "settime/settime.h"
@@ -35,7 +35,8 @@ GrantResult allowSetTime(const std::string& userText) {
     const Paths& t = paths();
     auto uid = parseUserId(userText);
     if (!uid || *uid == 0 || !getpwuid(*uid))
-        return {0, "error: \"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this)."};
+        return {
+            0, "error: \"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this)."};
     if (auto error = installProgram()) return {0, *error};
     ensureStateDir();
 
@@ -54,7 +55,8 @@ GrantResult allowSetTime(const std::string& userText) {
     if (auto error = writeJobPlist(job.get(), t.kSetTimePlistPath)) return {0, *error};
     LoadResult loaded = loadJob(t.kSetTimeLabel, t.kSetTimePlistPath);
     if (!loaded.ok)
-        return {0, "error: the set-the-clock job did not load" + (loaded.detail.empty() ? "." : " (" + loaded.detail + ").")};
+        return {0, "error: the set-the-clock job did not load" +
+                       (loaded.detail.empty() ? "." : " (" + loaded.detail + ").")};
     return {*uid, ""};
 }
 

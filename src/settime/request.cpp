@@ -6,15 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/console.h"
-#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/clock.h"
+#include "common/console.h"
 #include "common/files.h"
+#include "common/paths.h"
 #include "common/plist.h"
+#include "common/time_text.h"
 #include "settime/request_rules.h"
 #include "settime/settime.h"
-#include "common/time_text.h"
 
 namespace qc {
 

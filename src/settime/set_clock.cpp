@@ -2,11 +2,11 @@
 #include <cstring>
 #include <sys/time.h>
 
-#include "common/paths.h"
 #include "common/atomic_write.h"
+#include "common/paths.h"
+#include "common/time_text.h"
 #include "settime/settime.h"
 #include "sync/last_sync.h"
-#include "common/time_text.h"
 
 namespace qc {
 
@@ -15,7 +15,8 @@ ClockResult setClock(const std::string& text) {
     if (!when) return {false, "\"" + text + "\" is not a time. Give it as 2026-10-09T21:07:38Z."};
     // Never earlier than the last sync; the same second is allowed.
     if (auto floor = lastSyncRecord(); floor && *floor > *when)
-        return {false, text + " is earlier than this Mac's last sync (" + isoText(*floor) + "). The clock was not changed."};
+        return {false,
+                text + " is earlier than this Mac's last sync (" + isoText(*floor) + "). The clock was not changed."};
 
     const Paths& t = paths();
     if (t.testMode()) {

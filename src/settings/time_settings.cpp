@@ -1,8 +1,8 @@
 #include "settings/time_settings.h"
 
-#include "common/process.h"
-#include "common/paths.h"
 #include "common/atomic_write.h"
+#include "common/paths.h"
+#include "common/process.h"
 #include "common/text.h"
 
 namespace qc {

@@ -1,13 +1,13 @@
 #include "sync/last_sync.h"
 
-#include "common/process.h"
-#include "common/paths.h"
 #include "common/atomic_write.h"
 #include "common/clock.h"
 #include "common/files.h"
+#include "common/ownership.h"
+#include "common/paths.h"
+#include "common/process.h"
 #include "common/text.h"
 #include "common/utf8.h"
-#include "common/ownership.h"
 
 namespace qc {
 

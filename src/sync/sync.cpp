@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "common/console.h"
-#include "common/process.h"
 #include "common/paths.h"
+#include "common/process.h"
 #include "common/text.h"
-#include "sync/last_sync.h"
 #include "common/time_text.h"
+#include "sync/last_sync.h"
 
 namespace qc {
 
