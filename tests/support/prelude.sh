@@ -5,22 +5,14 @@ NOBODY=65534
 
 # The tool, or any program, as nobody in test mode, or as nobody outside it.
 # as_nobody gets the environment of "$" lines, "=" settings included.
-as_nobody() {
-  local IFS='
-'
-  if [ -e "$WORK/.tool-env" ]; then
-    setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i $(cat "$WORK/.tool-env") "$@"
-  else
-    setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" "$@"
-  fi
-}
+as_nobody() { (IFS='
+'; as_user env -i $(cat "$WORK/.tool-env") "$@"); }
 as_user() { setpriv --reuid $NOBODY --regid $NOBODY --clear-groups env -i PATH=/usr/bin:/bin "$@"; }
 
 # Waits up to $2 seconds (default 30: a busy machine is slow, a pass is quick)
 # for the shell test $1 to hold.
 wait_for() {
-  local i
-  for i in $(seq $(( ${2:-30} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
+  local i && for i in $(seq $(( ${2:-30} * 20 ))); do eval "$1" && return 0; sleep 0.05; done
   echo "gave up waiting for: $1" >&2
   return 1
 }
@@ -44,16 +36,12 @@ start_ntp() {
   printf 'local stratum 8\nallow 127.0.0.0/8\nbindaddress %s\ncmdport 0\npidfile %s/chronyd.pid\n' \
     "$address" "$dir" >"$dir/chrony.conf"
   chronyd -x -d -u root -f "$dir/chrony.conf" >"$dir/log" 2>&1 &
-  local hex
-  hex=$(printf '%02X' $(echo "$address" | tr . ' ') | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/')
+  local hex=$(echo "$address" | awk -F. '{ printf "%02X%02X%02X%02X", $4, $3, $2, $1 }')
   wait_for "grep -q ' $hex:007B ' /proc/net/udp"
 }
 
 # An executable script for nobody, e.g. an sntp stand-in: sntp_script NAME BODY.
-sntp_script() {
-  printf '#!/bin/sh\n%s\n' "$2" >"$WORK/$1"
-  chmod 755 "$WORK/$1"
-}
+sntp_script() { printf '#!/bin/sh\n%s\n' "$2" >"$WORK/$1" && chmod 755 "$WORK/$1"; }
 
 # A fault of the launchctl stand-in: fault NAME [CONTENT].
 fault() { printf '%s' "${2:-}" >/run/quorvandel-standins/launchd/"$1"; chmod 666 /run/quorvandel-standins/launchd/"$1"; }
@@ -75,11 +63,8 @@ idle_counts() {
 }
 # A launchd job property list on standard output: job_plist LABEL KEYS-XML ARG...
 job_plist() {
-  local label=$1 keys=$2 a
-  shift 2
-  printf '<plist><dict><key>Label</key><string>%s</string><key>ProgramArguments</key><array>' "$label"
-  for a; do printf '<string>%s</string>' "$a"; done
-  printf '</array>%s</dict></plist>\n' "$keys"
+  printf '<plist><dict><key>Label</key><string>%s</string><key>ProgramArguments</key><array>' "$1"
+  local keys=$2 && shift 2 && printf '<string>%s</string>' "$@" && printf '</array>%s</dict></plist>\n' "$keys"
 }
 # A property list's dictionary on one line, whatever its encoding on disk.
 flat() { plist "$1" | sed -n '/^<dict>/,/^<\/dict>/p' | tr -d '\t\n'; echo; }

@@ -41,18 +41,15 @@ class Step:
 
 
 def parse(path):
-    steps, env = [], []
-    folder = os.path.dirname(path)
+    steps = []
     for number, raw in enumerate(open(path, encoding="utf-8").read().split("\n"), 1):
         where = f"{path}:{number}"
         if not raw or raw.startswith("#"):
             continue
-        head, rest = raw[0], raw[2:] if len(raw) > 1 and raw[1] == " " else raw[1:]
+        head, rest = raw[0], raw[2:] if raw[1:2] == " " else raw[1:]
+        tagged = re.match(r"\$\[(root|user)\]( |$)", raw)
         if head in "$%=":
-            kind = "=" if head == "=" else "%" if head == "%" else "$"
-            for tag in ("[root]", "[user]"):
-                if head == "$" and (raw == "$" + tag or raw.startswith("$" + tag + " ")):
-                    kind, rest = "$" + tag, raw[len(tag) + 2:]
+            kind, rest = ("$" + raw[1:7], raw[tagged.end():]) if tagged else (head, rest)
             steps.append(Step(kind, rest, where))
             continue
         if not steps or steps[-1].kind == "=":
@@ -65,7 +62,7 @@ def parse(path):
         if head == "?":
             step.code = int(rest)
         elif sink is not None and raw[1:2] == "@":
-            sink.extend(open(os.path.join(folder, raw[2:]), encoding="utf-8").read().splitlines())
+            sink.extend(open(os.path.join(os.path.dirname(path), raw[2:]), encoding="utf-8").read().splitlines())
         elif sink is not None:
             sink.append(rest)
         else:
@@ -86,41 +83,37 @@ def matches(expected, actual, names):
 
 
 def drop_to(uid):
-    def drop():
-        if uid:
-            os.setgroups([])
-            os.setgid(uid)
-            os.setuid(uid)
-    return drop
+    return lambda: uid and (os.setgroups([]), os.setgid(uid), os.setuid(uid))
+
+
+def lines(data):
+    """Every line ends with a line feed; a last line without one shows as "\\ no newline"."""
+    *full, last = data.decode("utf-8", "replace").split("\n")
+    return full + [last + "\\ no newline"] if last else full
 
 
 def main(path):
     build, source = os.environ["QC_BUILD"], os.environ["QC_SOURCE"]
-    root = tempfile.mkdtemp(prefix="qc-root-")
-    work = tempfile.mkdtemp(prefix="qc-work-")
+    root, work = tempfile.mkdtemp(prefix="qc-root-"), tempfile.mkdtemp(prefix="qc-work-")
     for folder in (root, work):
         os.chown(folder, NOBODY, NOBODY)
         os.chmod(folder, 0o755)
     tool = os.path.join(build, "quorvandel-connect")
-    state = root + "/Library/Application Support/Quorvandel Connect"
-    values = {"ROOT": root, "STATE": state, "LOG": root + "/var/log/quorvandel-connect.log",
-              "WORK": work, "TOOL": tool, "BUILD": build, "SRC": source}
+    values = {"ROOT": root, "STATE": root + "/Library/Application Support/Quorvandel Connect",
+              "LOG": root + "/var/log/quorvandel-connect.log", "WORK": work, "TOOL": tool, "BUILD": build,
+              "SRC": source}
     names = {"{root}": root, "{work}": work, "{tool}": tool}
     tool_env = {"PATH": "/usr/bin:/bin", "QUORVANDEL_CONNECT_TEST_ROOT": root}
     # The sandbox's PATH: it holds the unpacked chronyd.
     shell_env = dict(values, PATH=os.environ["PATH"], LC_ALL="C.UTF-8")
     prelude = os.path.join(HERE, "prelude.sh")
-    failures = 0
-    for step in parse(path):
+    for step in [Step("=", "PATH=/usr/bin:/bin", "")] + parse(path):
         text = step.text
         for name, value in values.items():
             text = text.replace("$" + name, value).replace("${" + name + "}", value)
         if step.kind == "=":
             name, _, value = text.partition("=")
-            if name.startswith("-"):
-                tool_env.pop(name[1:], None)
-            else:
-                tool_env[name] = value
+            tool_env.pop(name[1:], None) if name.startswith("-") else tool_env.update({name: value})
             # as_nobody in "%" lines starts the tool with the same environment.
             with open(os.path.join(work, ".tool-env"), "w") as f:
                 f.writelines(f"{k}={v}\n" for k, v in tool_env.items())
@@ -131,18 +124,11 @@ def main(path):
             argv = [tool] + shlex.split(text)
             env = {"PATH": "/usr/bin:/bin"} if step.kind == "$[user]" else tool_env
             uid = 0 if step.kind == "$[root]" else NOBODY
-        stdin = "".join(line + "\n" for line in step.input).encode()
-        result = subprocess.run(argv, input=stdin, capture_output=True, env=env, cwd=work,
-                                preexec_fn=drop_to(uid), timeout=900)
-        out = result.stdout.decode("utf-8", "replace").split("\n")
-        err = result.stderr.decode("utf-8", "replace").split("\n")
-        # Every line ends with a line feed; a last line without one shows as "\ no newline".
-        out = out[:-1] if out[-1] == "" else out[:-1] + [out[-1] + "\\ no newline"]
-        err = err[:-1] if err[-1] == "" else err[:-1] + [err[-1] + "\\ no newline"]
-        if (matches(step.out, out, names) and matches(step.err, err, names)
-                and result.returncode == step.code):
+        result = subprocess.run(argv, input="".join(line + "\n" for line in step.input).encode(),
+                                capture_output=True, env=env, cwd=work, preexec_fn=drop_to(uid), timeout=900)
+        out, err = lines(result.stdout), lines(result.stderr)
+        if matches(step.out, out, names) and matches(step.err, err, names) and result.returncode == step.code:
             continue
-        failures += 1
         print(f"FAIL {step.where}: {step.kind} {step.text}")
         for label, want, got in (("stdout", step.out, out), ("stderr", step.err, err)):
             if not matches(want, got, names):
@@ -150,9 +136,8 @@ def main(path):
                       + f"  {label} got:\n" + "".join(f"    |{g}\n" for g in got), end="")
         if result.returncode != step.code:
             print(f"  exit code expected {step.code}, got {result.returncode}")
-        break
-    return 1 if failures else 0
-
+        return 1
+    return 0
 
 if __name__ == "__main__":
     sys.exit(main(sys.argv[1]))

@@ -13,13 +13,8 @@ $ install --name Ignored
 | {*}
 | {*}
 | {*}
-$ install --interval 90 --server
+% as_nobody "$TOOL" install --interval 90 --server | sed -n 1,2p
 | Found Solo at 127.0.0.5.
 | Setting up Quorvandel Connect -> "Solo" (127.0.0.5), every 90 seconds
-| Setting the clock from 127.0.0.5 now...
-| {time} quorvandel-connect: sync against 127.0.0.5 (exit 0)
-| {*}
-| {*}
-| {*}
 % sim_queries
 | 6

@@ -9,27 +9,15 @@ $[user] -h
 !@usage.txt
 
 # Command words match whole and case-sensitive.
-% for c in Install 'status ' ''; do as_user "$TOOL" "$c" 2>&1 | head -2; as_user "$TOOL" "$c" 2>&1 | tail -n +3 | cmp - "$SRC/tests/transcripts/usage.txt"
-+   echo "usage, exit $(as_user "$TOOL" "$c" >/dev/null 2>&1; echo $?)"; done
-| Unknown command: Install
-|
-| usage, exit 2
-| Unknown command: status 
-|
-| usage, exit 2
-| Unknown command: 
-|
-| usage, exit 2
+% for c in Install 'status ' ''; do { printf 'Unknown command: %s\n\n' "$c"; cat "$SRC/tests/transcripts/usage.txt"; } >"$WORK/want"
++   as_user "$TOOL" "$c" 2>"$WORK/got"; echo "[$c] exit $?"; cmp "$WORK/want" "$WORK/got"; done
+| [Install] exit 2
+| [status ] exit 2
+| [] exit 2
 # A missing argument gets its usage line, before any root check.
-$[user] sync
-! Usage: quorvandel-connect sync --server <ip>
-? 2
-$[user] sync --server
-! Usage: quorvandel-connect sync --server <ip>
-? 2
-$[user] sync --server=10.0.0.5
-! Usage: quorvandel-connect sync --server <ip>
-? 2
+% for a in '' --server --server=10.0.0.5; do as_user "$TOOL" sync $a 2>&1; echo "exit $?"; done | sort | uniq -c
+|       3 Usage: quorvandel-connect sync --server <ip>
+|       3 exit 2
 $[user] set-time
 ! Usage: quorvandel-connect set-time <2026-10-09T21:07:38Z>
 ? 2

@@ -7,8 +7,7 @@ $ allow-set-time --user +65534
 | 600 nobody:nogroup
 | 644 nobody:nogroup
 | 0
-% plist "$STATE/set-time-grant.plist" | grep -A1 uid
-| 	<key>uid</key>
+% plist "$STATE/set-time-grant.plist" | grep -A1 '<key>uid' | tail -1
 | 	<integer>65534</integer>
 
 # Granting another user replaces the grant, discards the old request and
@@ -16,11 +15,10 @@ $ allow-set-time --user +65534
 % as_nobody sh -c 'printf "2026-10-09T21:07:38Z 0123abcd\n" >"$STATE/set-time-request" && printf "0123abcd ok clock set to 2026-10-09T21:07:38Z\n" >"$STATE/set-time-result"'
 $ allow-set-time --user 1
 | User 1 can now set this Mac's clock from Quorvandel Connect without a password.
-% cd "$STATE" && mode set-time-request && wc -c <set-time-request && cat set-time-result && plist set-time-grant.plist | grep -A1 uid
+% cd "$STATE" && mode set-time-request && wc -c <set-time-request && cat set-time-result && plist set-time-grant.plist | grep -A1 '<key>uid' | tail -1
 | 600 nobody:nogroup
 | 0
 | 0123abcd ok clock set to 2026-10-09T21:07:38Z
-| 	<key>uid</key>
 | 	<integer>1</integer>
 % launchctl_calls | grep -c bootstrap
 | 2

@@ -94,7 +94,7 @@ $ install --server 127.0.0.2
 $ remove
 | Removing Quorvandel Connect
 | Removed. Time server set back to 10.0.0.5 (what this Mac had before setup).
-% flat "$ROOT/system-time-settings.plist"
+% flat "$ROOT/system-time-settings.plist" | tee "$WORK/after-remove"
 | <dict><key>timeServer</key><string>10.0.0.5</string><key>usingNetworkTime</key><false/></dict>
 % tree | grep -c Quorvandel; cmp "$LOG" "$WORK/log.copy" && echo log kept
 | 0
@@ -107,6 +107,5 @@ $ remove
 | Quorvandel Connect is not set up on this Mac. Nothing was changed.
 $ uninstall
 | Quorvandel Connect is not set up on this Mac. Nothing was changed.
-% flat "$ROOT/system-time-settings.plist"; tree | wc -l
-| <dict><key>timeServer</key><string>10.0.0.5</string><key>usingNetworkTime</key><false/></dict>
+% flat "$ROOT/system-time-settings.plist" | cmp - "$WORK/after-remove" && tree | wc -l
 | 11

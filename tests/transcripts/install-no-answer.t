@@ -27,11 +27,6 @@ $ install --server 10.0.0.5 --name "Lab clock"
 | Set up, but 10.0.0.5 did not answer a time request. This Mac keeps trying at startup and every 30 minutes.
 | Log: {root}/var/log/quorvandel-connect.log
 | quorvandel-connect-result: no-answer
-% ls "$STATE"; as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest | grep -A5 arguments
+% ls "$STATE"; as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest | grep -A4 arguments | tail -1
 | sync-now
-| 	arguments = {
-| 		{root}/Library/PrivilegedHelperTools/com.quorvandel.connect
-| 		sync
-| 		--server
 | 		10.0.0.5
-| 	}

@@ -6,16 +6,8 @@
 ! error: the set-the-clock job did not load (Bootstrap failed: 5: Input/output error).
 | exit 1
 | waited at least 2.5 s
-% launchctl_calls | uniq -c | sed 's/^ *//'
-| 1 bootout gui/65534/com.quorvandel.connect.settime.selftest
-| 1 print gui/65534/com.quorvandel.connect.settime.selftest
-| 1 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
-| 1 print gui/65534/com.quorvandel.connect.settime.selftest
-| 1 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
-| 1 print gui/65534/com.quorvandel.connect.settime.selftest
-| 1 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
-| 1 print gui/65534/com.quorvandel.connect.settime.selftest
-| 1 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
-| 1 print gui/65534/com.quorvandel.connect.settime.selftest
-| 1 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
-| 1 print gui/65534/com.quorvandel.connect.settime.selftest
+% launchctl_calls | cut -d' ' -f1 | paste -sd' '; launchctl_calls | sort | uniq -c
+| bootout print bootstrap print bootstrap print bootstrap print bootstrap print bootstrap print
+|       1 bootout gui/65534/com.quorvandel.connect.settime.selftest
+|       5 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
+|       6 print gui/65534/com.quorvandel.connect.settime.selftest

@@ -18,14 +18,3 @@ $ allow-set-time --user 65534
 ! error: cannot write {root}/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist: Permission denied
 ? 1
 % launchctl_calls; ls -A "$ROOT/Library/LaunchDaemons"
-% tree
-| Library
-| Library/Application Support
-| Library/Application Support/Quorvandel Connect
-| Library/Application Support/Quorvandel Connect/set-time-grant.plist
-| Library/Application Support/Quorvandel Connect/set-time-request
-| Library/LaunchDaemons
-| Library/PrivilegedHelperTools
-| Library/PrivilegedHelperTools/com.quorvandel.connect
-| var
-| var/log

@@ -19,11 +19,8 @@
 # first --server counts, and anything after it is the server.
 % for extra in '' '<key>StartInterval</key><string>60</string>' '<key>StartInterval</key><real>60</real>' '<key>StartInterval</key><true/>'
 + do printf '<plist><dict><key>ProgramArguments</key><array><string>--server</string><string>a.example</string><string>--server</string><string>b</string></array>%s</dict></plist>' "$extra" >"$WORK/job"
-+ as_nobody "$TOOL" status | sed -n 2p; done
-|   syncs with a.example at startup and every 30 minutes
-|   syncs with a.example at startup and every 30 minutes
-|   syncs with a.example at startup and every 30 minutes
-|   syncs with a.example at startup and every 30 minutes
++ as_nobody "$TOOL" status | sed -n 2p; done | uniq -c
+|       4   syncs with a.example at startup and every 30 minutes
 % printf '<plist><dict><key>ProgramArguments</key><array><string>sync</string><string>--server</string><string>--server</string></array></dict></plist>' >"$WORK/job"
 + as_nobody "$TOOL" status | sed -n 2p
 |   syncs with --server at startup and every 30 minutes
@@ -36,16 +33,7 @@
 
 # Anything else is no configured job.
 % for args in '<string>x</string><string>10.0.0.5</string>' '<string>x</string><string>--server</string>' '<string>--server</string><integer>5</integer>' '<string>--server=10.0.0.5</string>' '<string>--server</string><string>10.0.0.5</string><integer>1</integer>'
-+ do printf '<plist><dict><key>ProgramArguments</key><array>%s</array></dict></plist>' "$args" >"$WORK/job"; as_nobody "$TOOL" status | sed -n 2p; done
-|   not set up
-|   not set up
-|   not set up
-|   not set up
-|   not set up
-% for body in '<plist><dict><key>ProgramArguments</key><string>--server 10.0.0.5</string></dict></plist>' '<plist><array><string>--server</string><string>10.0.0.5</string></array></plist>' '<plist><dict><key>ProgramArguments</key><array><string>--server</string>' 'not a property list' ''
-+ do printf '%s' "$body" >"$WORK/job"; as_nobody "$TOOL" status | sed -n 2p; done
-|   not set up
-|   not set up
-|   not set up
-|   not set up
-|   not set up
++ do printf '<plist><dict><key>ProgramArguments</key><array>%s</array></dict></plist>\n' "$args"; done >"$WORK/bodies"
++ printf '%s\n' '<plist><dict><key>ProgramArguments</key><string>--server 10.0.0.5</string></dict></plist>' '<plist><array><string>--server</string><string>10.0.0.5</string></array></plist>' '<plist><dict><key>ProgramArguments</key><array><string>--server</string>' 'not a property list' '' >>"$WORK/bodies"
++ while IFS= read -r body; do printf '%s' "$body" >"$WORK/job"; as_nobody "$TOOL" status | sed -n 2p; done <"$WORK/bodies" | uniq -c
+|      10   not set up

@@ -10,16 +10,9 @@
 $ remove
 | Removing Quorvandel Connect
 | Removed. Time server set back to 10.0.0.5 (what this Mac had before setup).
-% tree; launchctl_calls
-| Library
-| Library/Application Support
-| Library/LaunchDaemons
+% tree | grep -i quorvandel; launchctl_calls
 | Library/LaunchDaemons/com.quorvandel.connect.selftest.plist
 | Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
-| Library/PrivilegedHelperTools
-| system-time-settings.plist
-| var
-| var/log
 | bootout gui/65534/com.quorvandel.connect.selftest
 | bootout gui/65534/com.quorvandel.connect.settime.selftest
 % settings_now

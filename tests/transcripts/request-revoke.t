@@ -18,16 +18,11 @@ $ set-time-from-request
 % as_nobody "$WORK/ask" 'revoke eeee0002\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: revoked this Mac asks for an administrator password again.
-% tree; cat "$STATE/set-time-result"; launchctl_calls | tail -1
-| Library
-| Library/Application Support
-| Library/Application Support/Quorvandel Connect
-| Library/Application Support/Quorvandel Connect/set-time-result
-| Library/LaunchDaemons
-| Library/PrivilegedHelperTools
-| Library/PrivilegedHelperTools/com.quorvandel.connect
-| var
-| var/log
+% ls -A "$STATE" "$ROOT/Library/LaunchDaemons"; cat "$STATE/set-time-result"; launchctl_calls | tail -1
+| {root}/Library/Application Support/Quorvandel Connect:
+| set-time-result
+|
+| {root}/Library/LaunchDaemons:
 | eeee0002 revoked this Mac asks for an administrator password again.
 | bootout gui/65534/com.quorvandel.connect.settime.selftest
 % launchctl print gui/65534/com.quorvandel.connect.settime.selftest >/dev/null 2>&1 || echo "not loaded"

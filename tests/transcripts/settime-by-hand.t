@@ -20,17 +20,8 @@ $ set-time 2026-10-09T21:07:39Z
 # where they would read as a time before the last sync.
 % for t in 2026-10-09T21:07:38.000Z 2026-10-09T21:07:38+00:00 ' 2026-10-09T21:07:38Z ' 2026-10-09t21:07:38Z \
 +   2026-10-09T21:07:38z '2026-10-09 21:07:38Z' 2026-13-01T00:00:00Z 2026-02-29T00:00:00Z 1970-01-01T00:00:00z ''; do
-+   as_nobody "$TOOL" set-time "$t" 2>&1 | sed 's/ is not a time. Give it as 2026-10-09T21:07:38Z./ refused/'; done
-| "2026-10-09T21:07:38.000Z" refused
-| "2026-10-09T21:07:38+00:00" refused
-| " 2026-10-09T21:07:38Z " refused
-| "2026-10-09t21:07:38Z" refused
-| "2026-10-09T21:07:38z" refused
-| "2026-10-09 21:07:38Z" refused
-| "2026-13-01T00:00:00Z" refused
-| "2026-02-29T00:00:00Z" refused
-| "1970-01-01T00:00:00z" refused
-| "" refused
++   as_nobody "$TOOL" set-time "$t" 2>&1 | grep -Fxc "\"$t\" is not a time. Give it as 2026-10-09T21:07:38Z."; done | uniq -c
+|      10 1
 $ set-time 2026-10-09T21:07:38.000Z
 ! "2026-10-09T21:07:38.000Z" is not a time. Give it as 2026-10-09T21:07:38Z.
 ? 1

@@ -20,42 +20,17 @@ $[user] status
 $[user] status --json
 | {"schema":1,"setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"syncNow":false,"setTimeUser":null,"logTail":null,"health":"not-set-up"}
 
-# Test mode with no settings store: nothing to read.
-$ status
-| == this Mac ==
-|   not set up
-| == launchd service ==
-|   (not loaded)
-| == time settings before setup ==
-|   (no record)
-| == last sync ==
-|   (none recorded)
-| == without a password ==
-|   sync now: no (set up again to add it)
-|   set the clock: nobody
-| == configured time server ==
-|   (could not read)
-| == last log lines ==
-|   (no log yet)
-
-# Root, with systemsetup saying nothing useful, then naming a server.
-% printf 'Error: the time service is busy.\nNetwork Time: On\n' >/run/quorvandel-standins/systemsetup/output
-$[root] status
-| == this Mac ==
-|   not set up
-| == launchd service ==
-|   (not loaded)
-| == time settings before setup ==
-|   (no record)
-| == last sync ==
-|   (none recorded)
-| == without a password ==
-|   sync now: no (set up again to add it)
-|   set the clock: nobody
-| == configured time server ==
-|   (could not read)
-| == last log lines ==
-|   (no log yet)
+# Test mode with no settings store: nothing to read. Root, with systemsetup
+# saying nothing useful, the same. Both differ from the above only there.
+% as_user "$TOOL" status >"$WORK/user"; as_nobody "$TOOL" status | diff "$WORK/user" -
++ printf 'Error: the time service is busy.\nNetwork Time: On\n' >/run/quorvandel-standins/systemsetup/output
++ setpriv --clear-groups env -i PATH=/usr/bin:/bin "$TOOL" status | diff "$WORK/user" - || :
+| 11a12,13
+| > == configured time server ==
+| >   (could not read)
+| 11a12,13
+| > == configured time server ==
+| >   (could not read)
 $[root] status --json
 | {"schema":1,"setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"syncNow":false,"setTimeUser":null,"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
 % printf 'Network Time Server: \t10.9.8.7 \n' >/run/quorvandel-standins/systemsetup/output

@@ -26,43 +26,31 @@ PathInputs inputs(uid_t euid, uid_t ruid, std::map<std::string, std::string> env
     return in;
 }
 
-TEST(Paths, RootNeverEntersTestModeWhateverTheEnvironment) {
-    Paths t = buildPaths(inputs(0, 0, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/r"}, {"QUORVANDEL_CONNECT_TEST_SNTP", "/s"}}));
-    EXPECT_FALSE(t.testMode());
-    EXPECT_FALSE(t.kSntpStandIn);
-    EXPECT_EQ(t.kDomain, "system");
-    EXPECT_EQ(t.kPlistPath, "/Library/LaunchDaemons/com.quorvandel.connect.plist");
-}
-
-TEST(Paths, TestModeRootsPathsAndMarksOnlyTheLabels) {
-    Paths t = buildPaths(inputs(1000, 501, {{"QUORVANDEL_CONNECT_TEST_ROOT", "/r"}}));
-    EXPECT_EQ(t.kDomain, "gui/501");
-    EXPECT_EQ(t.kSetTimePlistPath, "/r/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist");
-    EXPECT_EQ(t.kInstalledBin, "/r/Library/PrivilegedHelperTools/com.quorvandel.connect");
-}
-
-TEST(Paths, EnvironmentEdges) {
+TEST(Paths, TestModeOnlyForOthersThanRootWithATestRoot) {
+    const std::string root = "QUORVANDEL_CONNECT_TEST_ROOT", sntp = "QUORVANDEL_CONNECT_TEST_SNTP";
+    const std::string domain = "QUORVANDEL_CONNECT_TEST_DOMAIN";
     struct Case {
-        const char* what;
+        uid_t euid;
         std::map<std::string, std::string> env;
-        bool testMode;
-        std::string domain;
+        std::string domain;  // "system": not test mode
         std::optional<std::string> sntp;
     };
     const Case cases[] = {
-        {"empty root is off", {{"QUORVANDEL_CONNECT_TEST_ROOT", ""}}, false, "system", {}},
-        {"no root is off", {{"QUORVANDEL_CONNECT_TEST_SNTP", "/x"}}, false, "system", {}},
-        {"empty domain is kept", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_DOMAIN", ""}}, true, "", {}},
-        {"domain verbatim", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_DOMAIN", "user/7"}}, true, "user/7", {}},
-        {"empty sntp is absent", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_SNTP", ""}}, true, "gui/42", {}},
-        {"sntp in test mode", {{"QUORVANDEL_CONNECT_TEST_ROOT", "r"}, {"QUORVANDEL_CONNECT_TEST_SNTP", "/s"}}, true, "gui/42", "/s"},
+        {0, {{root, "/r"}, {sntp, "/s"}}, "system", {}},     {42, {{root, ""}}, "system", {}},
+        {42, {{sntp, "/x"}}, "system", {}},                  {42, {{root, "r"}, {domain, ""}}, "", {}},
+        {42, {{root, "r"}, {domain, "user/7"}}, "user/7", {}}, {42, {{root, "r"}, {sntp, ""}}, "gui/501", {}},
+        {42, {{root, "r"}, {sntp, "/s"}}, "gui/501", "/s"},
     };
     for (const auto& c : cases) {
-        Paths t = buildPaths(inputs(42, 42, c.env));
-        EXPECT_EQ(t.testMode(), c.testMode) << c.what;
-        EXPECT_EQ(t.kDomain, c.domain) << c.what;
-        EXPECT_EQ(t.kSntpStandIn, c.sntp) << c.what;
+        Paths t = buildPaths(inputs(c.euid, 501, c.env));
+        EXPECT_EQ(t.testMode(), c.domain != "system") << c.domain;
+        EXPECT_EQ(t.kDomain, c.domain);
+        EXPECT_EQ(t.kSntpStandIn, c.sntp) << c.domain;
     }
+    EXPECT_EQ(buildPaths(inputs(0, 0, {{root, "/r"}})).kPlistPath, "/Library/LaunchDaemons/com.quorvandel.connect.plist");
+    Paths t = buildPaths(inputs(1000, 501, {{root, "/r"}}));
+    EXPECT_EQ(t.kSetTimePlistPath, "/r/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist");
+    EXPECT_EQ(t.kInstalledBin, "/r/Library/PrivilegedHelperTools/com.quorvandel.connect");
 }
 
 TEST(OptValue, FirstExactOccurrenceWithAFollowingElement) {
@@ -119,15 +107,13 @@ TEST_F(Run, MergesBothStreamsPassesArgumentsAsGivenAndReportsTheStatus) {
 }
 
 TEST_F(Run, ProgramThatCannotStart) {
-    RunResult missing = run(dir_ + "/nothing", {});
-    EXPECT_EQ(missing.code, -1);
-    EXPECT_EQ(missing.out, "could not run " + dir_ + "/nothing: No such file or directory");
-    std::string plain = dir_ + "/plain";
-    std::ofstream(plain) << "not a program";
-    chmod(plain.c_str(), 0644);
-    RunResult notExecutable = run(plain, {});
-    EXPECT_EQ(notExecutable.code, -1);
-    EXPECT_EQ(notExecutable.out, "could not run " + plain + ": Permission denied");
+    std::ofstream(dir_ + "/plain") << "not a program";
+    for (const char* why : {"nothing: No such file or directory", "plain: Permission denied"}) {
+        std::string path = dir_ + "/" + std::string(why).substr(0, std::string(why).find(':'));
+        RunResult r = run(path, {});
+        EXPECT_EQ(r.code, -1);
+        EXPECT_EQ(r.out, "could not run " + dir_ + "/" + why);
+    }
 }
 
 TEST_F(Run, OutputThatIsNotUtf8IsEmptyButTheStatusStays) {
