@@ -1,6 +1,8 @@
 # Two installs at once, with no lock: each ends with its own lines and exit
 # code, and every file left is whole and written by one of them.
 = QUORVANDEL_CONNECT_TEST_SNTP=/tmp/slow-sntp
+# The Mac's settings can be read, so whichever install saves them first leaves a record.
+% settings_store "$(settings 10.0.0.9 true)"
 % printf '#!/bin/sh\nsleep 0.2\necho "sntp: answered by $1"\n' >/tmp/slow-sntp && chmod 755 /tmp/slow-sntp
 % as_nobody "$TOOL" install --server 127.0.0.1 >"$WORK/a" 2>&1 & as_nobody "$TOOL" install --server 127.0.0.2 >"$WORK/b" 2>&1 & wait; for r in a b; do grep -v 'sync against' "$WORK/$r"; done
 | Setting up Quorvandel Connect -> 127.0.0.1, every 30 minutes
