@@ -21,21 +21,21 @@ std::string serviceTarget(const std::string& label) {
     return paths().kDomain + "/" + label;
 }
 
-Plist jobPlist(const JobSpec& spec) {
+Plist jobPlist(const JobSpec& job) {
     const Paths& p = paths();
     std::vector<std::string> arguments{p.kInstalledBin};
-    arguments.insert(arguments.end(), spec.arguments.begin(), spec.arguments.end());
+    arguments.insert(arguments.end(), job.arguments.begin(), job.arguments.end());
     // Keys in sorted order, as the platform's own writer puts them.
-    Plist job = newDict();
-    if (auto environment = testEnvironment()) setStringDict(job.get(), "EnvironmentVariables", *environment);
-    setString(job.get(), "Label", spec.label);
-    setStringArray(job.get(), "ProgramArguments", arguments);
-    if (spec.startInterval) setBool(job.get(), "RunAtLoad", true);
-    setString(job.get(), "StandardErrorPath", p.kLogPath);
-    setString(job.get(), "StandardOutPath", p.kLogPath);
-    if (spec.startInterval) setInteger(job.get(), "StartInterval", *spec.startInterval);
-    setStringArray(job.get(), "WatchPaths", {spec.watchPath});
-    return job;
+    Plist dict = newDict();
+    if (auto environment = testEnvironment()) setStringDict(dict.get(), "EnvironmentVariables", *environment);
+    setString(dict.get(), "Label", job.label);
+    setStringArray(dict.get(), "ProgramArguments", arguments);
+    if (job.startInterval) setBool(dict.get(), "RunAtLoad", true);
+    setString(dict.get(), "StandardErrorPath", p.kLogPath);
+    setString(dict.get(), "StandardOutPath", p.kLogPath);
+    if (job.startInterval) setInteger(dict.get(), "StartInterval", *job.startInterval);
+    setStringArray(dict.get(), "WatchPaths", {job.watchPath});
+    return dict;
 }
 
 std::optional<std::string> writeJobPlist(plist_t dict, const std::string& path) {

@@ -21,7 +21,7 @@ struct JobSpec {
     std::string watchPath;
     std::optional<int64_t> startInterval;  // a periodic job also runs at load
 };
-Plist jobPlist(const JobSpec& spec);
+Plist jobPlist(const JobSpec& job);
 
 // Writes the property list; the "error: cannot write" line on failure.
 std::optional<std::string> writeJobPlist(plist_t dict, const std::string& path);
