@@ -17,12 +17,14 @@
 | 	runs = 1
 
 # WatchPaths: creation, a touch, a write, a replacement and a deletion each
-# start one run; reading starts none (the count is checked once all is quiet).
+# start one run ("+", waited for); making the folder and reading start none
+# ("-"); the count is checked again once all is quiet.
 % job_plist watch '<key>WatchPaths</key><array><string>/tmp/s/w/trigger</string></array>' /bin/true >/tmp/s/watch.plist
 + launchctl bootstrap system /tmp/s/watch.plist && runs() { launchctl print system/watch | sed -n 's/^\truns = //p'; }
-+ for step in 'mkdir /tmp/s/w' ': >/tmp/s/w/trigger' 'touch /tmp/s/w/trigger' 'echo x >/tmp/s/w/trigger' \
-+   'echo y >/tmp/s/new && mv /tmp/s/new /tmp/s/w/trigger' 'rm /tmp/s/w/trigger' 'cat /tmp/s/w/* 2>/dev/null; ls /tmp/s/w'; do
-+   n=$(runs); eval "$step"; wait_for "[ \$(runs) != $n ]" 1 2>/dev/null; echo "$(runs) after $step"; done; sleep 1; runs
++ for step in '- mkdir /tmp/s/w' '+ : >/tmp/s/w/trigger' '+ touch /tmp/s/w/trigger' '+ echo x >/tmp/s/w/trigger' \
++   '+ echo y >/tmp/s/new && mv /tmp/s/new /tmp/s/w/trigger' '+ rm /tmp/s/w/trigger' '- cat /tmp/s/w/* 2>/dev/null; ls /tmp/s/w'; do
++   n=$(runs); eval "${step#? }"; case $step in +*) wait_for "[ \$(runs) != $n ]";; *) sleep 1;; esac
++   echo "$(runs) after ${step#? }"; done; sleep 1; runs
 | 0 after mkdir /tmp/s/w
 | 1 after : >/tmp/s/w/trigger
 | 2 after touch /tmp/s/w/trigger
