@@ -13,11 +13,11 @@ std::optional<std::string> installProgram() {
     const std::string& self = p.kSelfPath;
     if (self != installed) {
         if (!pathExists(self)) return "error: can't locate this tool at " + self + ". Run install with its full path.";
+        // The copy replaces an older one in a single rename: deleting that
+        // first would leave a moment without a program, in which a second
+        // install running at the same time finds nothing to try.
         auto error = makeDirectories(p.kInstalledDir);
-        if (!error) {
-            (void)removeFile(installed);
-            error = copyProgram(self, installed);
-        }
+        if (!error) error = copyProgram(self, installed);
         if (error) return "error: could not install binary to " + installed + ": " + *error;
     }
     giveToRootWheel(installed, "755");
