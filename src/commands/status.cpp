@@ -1,8 +1,4 @@
-#include <cerrno>
 #include <cstddef>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "commands/commands.h"
 #include "commands/status_facts.h"
@@ -24,43 +20,17 @@ namespace {
 constexpr size_t kLogLines = 12;
 // Only the end of the log is read: a log that grew for years costs no more
 // to show than a fresh one.
-constexpr off_t kLogTailBytes = 64 * 1024;
+constexpr size_t kLogTailBytes = 64 * 1024;
 
-// Up to count bytes from the offset; absent on a read error.
-std::optional<std::string> readAt(int fd, off_t offset, size_t count) {
-    std::string bytes(count, '\0');
-    size_t got = 0;
-    while (got < count) {
-        ssize_t n = pread(fd, bytes.data() + got, count - got, offset + static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
-    }
-    bytes.resize(got);
-    return bytes;
-}
-
-// The log's last kLogTailBytes at most, from the start of a line; absent
-// when it is not a regular file that can be read.
+// The log's last kLogTailBytes at most, from the start of a line. One byte
+// before the window is read too: a line that starts right at the window's
+// edge follows a line feed and is kept whole.
 std::optional<std::string> readLogTail(const std::string& path) {
-    // Non-blocking, so a FIFO put in the log's place cannot stall the open.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    struct stat st;
-    std::optional<std::string> tail;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        bool cut = st.st_size > kLogTailBytes;
-        // One byte before the window too: a line that starts right at the
-        // window's edge follows a line feed and is kept whole.
-        off_t from = cut ? st.st_size - kLogTailBytes - 1 : 0;
-        tail = readAt(fd, from, static_cast<size_t>(cut ? kLogTailBytes + 1 : st.st_size));
-        if (tail && cut) {
-            size_t lf = tail->find('\n');
-            tail->erase(0, lf == std::string::npos ? tail->size() : lf + 1);
-        }
+    auto tail = readRegularFileTail(path, kLogTailBytes + 1);
+    if (tail && tail->size() > kLogTailBytes) {
+        size_t lf = tail->find('\n');
+        tail->erase(0, lf == std::string::npos ? tail->size() : lf + 1);
     }
-    close(fd);
     return tail;
 }
 

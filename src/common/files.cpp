@@ -35,6 +35,34 @@ std::optional<std::string> readAll(int fd, const struct stat& st, size_t maxByte
     }
 }
 
+// Up to count bytes from the offset; absent on a read error.
+std::optional<std::string> readAt(int fd, off_t offset, size_t count) {
+    std::string bytes(count, '\0');
+    size_t got = 0;
+    while (got < count) {
+        ssize_t n = pread(fd, bytes.data() + got, count - got, offset + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+// What read makes of the file at path, if it is a regular file. The open does
+// not block, so a FIFO put in the file's place cannot stall it.
+template <typename Read>
+std::optional<std::string> withRegularFile(const std::string& path, Read read) {
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    std::optional<std::string> bytes;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes = read(fd, st);
+    close(fd);
+    return bytes;
+}
+
 // On a Mac a file's owner can mark it immutable or append-only (chflags uchg,
 // uappnd), and then even root cannot delete it; root may clear the flags.
 void clearUserFlags([[maybe_unused]] int dir, [[maybe_unused]] const char* name) {
@@ -78,14 +106,15 @@ void emptyDirectory(int dir, int depth) {
 }  // namespace
 
 std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes) {
-    // Non-blocking, so a FIFO put in the file's place cannot stall the open.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    struct stat st;
-    std::optional<std::string> bytes;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes = readAll(fd, st, maxBytes);
-    close(fd);
-    return bytes;
+    return withRegularFile(path, [&](int fd, const struct stat& st) { return readAll(fd, st, maxBytes); });
+}
+
+std::optional<std::string> readRegularFileTail(const std::string& path, size_t lastBytes) {
+    return withRegularFile(path, [&](int fd, const struct stat& st) {
+        auto size = static_cast<uintmax_t>(st.st_size);
+        off_t from = size > lastBytes ? static_cast<off_t>(size - lastBytes) : 0;
+        return readAt(fd, from, static_cast<size_t>(size - static_cast<uintmax_t>(from)));
+    });
 }
 
 std::optional<std::string> makeDirectories(const std::string& path) {

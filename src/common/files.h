@@ -17,6 +17,8 @@ bool pathExists(const std::string& path);
 // regular file, or larger than maxBytes.
 std::optional<std::string> readRegularFile(const std::string& path,
                                            size_t maxBytes = std::numeric_limits<size_t>::max());
+// The last lastBytes of a regular file (all of it when smaller); absent as above.
+std::optional<std::string> readRegularFileTail(const std::string& path, size_t lastBytes);
 
 // Creates a directory and its missing parents with the default mode.
 // Returns an error description on failure.
