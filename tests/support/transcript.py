@@ -78,8 +78,7 @@ def pattern(line, names):
 
 
 def matches(expected, actual, names):
-    return len(expected) == len(actual) and all(
-        pattern(e, names).fullmatch(a) for e, a in zip(expected, actual))
+    return len(expected) == len(actual) and all(pattern(e, names).fullmatch(a) for e, a in zip(expected, actual))
 
 
 def drop_to(uid):
@@ -99,9 +98,8 @@ def main(path):
         os.chown(folder, NOBODY, NOBODY)
         os.chmod(folder, 0o755)
     tool = os.path.join(build, "quorvandel-connect")
-    values = {"ROOT": root, "STATE": root + "/Library/Application Support/Quorvandel Connect",
-              "LOG": root + "/var/log/quorvandel-connect.log", "WORK": work, "TOOL": tool, "BUILD": build,
-              "SRC": source}
+    values = {"ROOT": root, "STATE": root + "/Library/Application Support/Quorvandel Connect", "WORK": work,
+              "LOG": root + "/var/log/quorvandel-connect.log", "TOOL": tool, "BUILD": build, "SRC": source}
     names = {"{root}": root, "{work}": work, "{tool}": tool}
     tool_env = {"PATH": "/usr/bin:/bin", "QUORVANDEL_CONNECT_TEST_ROOT": root}
     # The sandbox's PATH: it holds the unpacked chronyd.
@@ -126,14 +124,14 @@ def main(path):
             uid = 0 if step.kind == "$[root]" else NOBODY
         result = subprocess.run(argv, input="".join(line + "\n" for line in step.input).encode(),
                                 capture_output=True, env=env, cwd=work, preexec_fn=drop_to(uid), timeout=900)
-        out, err = lines(result.stdout), lines(result.stderr)
-        if matches(step.out, out, names) and matches(step.err, err, names) and result.returncode == step.code:
+        wrong = [(label, want, got) for label, want, got in (("stdout", step.out, lines(result.stdout)),
+                 ("stderr", step.err, lines(result.stderr))) if not matches(want, got, names)]
+        if not wrong and result.returncode == step.code:
             continue
         print(f"FAIL {step.where}: {step.kind} {step.text}")
-        for label, want, got in (("stdout", step.out, out), ("stderr", step.err, err)):
-            if not matches(want, got, names):
-                print(f"  {label} expected:\n" + "".join(f"    |{w}\n" for w in want)
-                      + f"  {label} got:\n" + "".join(f"    |{g}\n" for g in got), end="")
+        for label, want, got in wrong:
+            print(f"  {label} expected:\n" + "".join(f"    |{w}\n" for w in want)
+                  + f"  {label} got:\n" + "".join(f"    |{g}\n" for g in got), end="")
         if result.returncode != step.code:
             print(f"  exit code expected {step.code}, got {result.returncode}")
         return 1
