@@ -38,13 +38,12 @@ TEST(AtomicWrite, RacingAndKilledWritersLeaveOneWholeFile) {
     ASSERT_TRUE(atomicWrite(path, content('a'), 0644).ok);
 
     pid_t racers[] = {writer(path, 'b', 150), writer(path, 'c', 150)};
-    int reads = 0, kills = 0;
-    for (int round = 0; round < 40; ++round, ++kills) {
+    for (int round = 0; round < 40; ++round) {
         pid_t victim = writer(path, static_cast<char>('d' + round % 20), 1000);
         usleep(static_cast<useconds_t>(500 + (round * 7919) % 5000));
         kill(victim, SIGKILL);
         waitpid(victim, nullptr, 0);
-        for (int i = 0; i < 20; ++i, ++reads) {
+        for (int i = 0; i < 20; ++i) {
             auto text = readRegularFile(path);
             ASSERT_TRUE(text && isWhole(*text)) << "a reader saw a partial or foreign file";
         }
@@ -66,8 +65,6 @@ TEST(AtomicWrite, RacingAndKilledWritersLeaveOneWholeFile) {
     }
     closedir(listing);
     removeTree(dir);
-    RecordProperty("reads", reads);
-    RecordProperty("kills", kills);
 }
 
 size_t filesIn(const std::string& dir) {
@@ -89,8 +86,8 @@ TEST(RemoveTree, AUserSwappingFoldersForLinksDuringTheWalkDeletesNothingOutside)
     ASSERT_EQ(mkdir(outside.c_str(), 0755), 0);
     for (int f = 0; f < 100; ++f) ASSERT_TRUE(createEmptyFile(outside + "/f" + std::to_string(f), 0644));
     EXPECT_FALSE(removeFile(outside));
-    const int kTries = 40, kSubs = 2;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
+    const int kSubs = 2;
+    for (int attempt = 0; attempt < 40; ++attempt) {
         ASSERT_EQ(mkdir(tree.c_str(), 0755), 0);
         for (int d = 0; d < kSubs; ++d) {
             const std::string sub = tree + "/d" + std::to_string(d);
@@ -121,7 +118,6 @@ TEST(RemoveTree, AUserSwappingFoldersForLinksDuringTheWalkDeletesNothingOutside)
         ASSERT_EQ(filesIn(outside), 100u) << "try " << attempt;
         removeTree(tree);
     }
-    RecordProperty("tries", kTries);
     removeTree(top);
 }
 
@@ -135,12 +131,6 @@ TEST(CopyProgram, TheCopyGetsMode755WhateverTheSourceCarries) {
     ASSERT_EQ(stat(to.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0755u);
     removeTree(dir);
-}
-
-TEST(AtomicWrite, FailsWithTheSystemsReasonAndLeavesNothing) {
-    WriteResult result = atomicWrite("/tmp/qc-no-such-folder-here/x", "data");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "No such file or directory");
 }
 
 }  // namespace
