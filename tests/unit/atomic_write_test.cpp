@@ -2,7 +2,7 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,45 +38,27 @@ TEST(AtomicWrite, RacingAndKilledWritersLeaveOneWholeFile) {
     ASSERT_TRUE(atomicWrite(path, content('a'), 0644).ok);
 
     pid_t racers[] = {writer(path, 'b', 150), writer(path, 'c', 150)};
-    int reads = 0, kills = 0;
-    for (int round = 0; round < 40; ++round, ++kills) {
+    for (int round = 0; round < 40; ++round) {
         pid_t victim = writer(path, static_cast<char>('d' + round % 20), 1000);
         usleep(static_cast<useconds_t>(500 + (round * 7919) % 5000));
         kill(victim, SIGKILL);
         waitpid(victim, nullptr, 0);
-        for (int i = 0; i < 20; ++i, ++reads) {
-            auto text = readRegularFile(path);
-            ASSERT_TRUE(text && isWhole(*text)) << "a reader saw a partial or foreign file";
-        }
+        for (int i = 0; i < 20; ++i)
+            ASSERT_TRUE(isWhole(readRegularFile(path).value_or(""))) << "a reader saw a partial or foreign file";
     }
     for (pid_t racer : racers) waitpid(racer, nullptr, 0);
 
-    auto last = readRegularFile(path);
-    ASSERT_TRUE(last && isWhole(*last));
+    ASSERT_TRUE(isWhole(readRegularFile(path).value_or("")));
     struct stat st;
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
     // A writer killed mid-write may leave its own temporary file beside the
     // target, never a broken target; nothing else appears.
-    DIR* listing = opendir(dir);
-    while (dirent* entry = readdir(listing)) {
-        std::string name = entry->d_name;
-        if (name == "." || name == ".." || name == "last-sync") continue;
-        EXPECT_EQ(name.rfind(".last-sync.", 0), 0u) << name;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename();
+        EXPECT_TRUE(name == "last-sync" || name.rfind(".last-sync.", 0) == 0) << name;
     }
-    closedir(listing);
     removeTree(dir);
-    RecordProperty("reads", reads);
-    RecordProperty("kills", kills);
-}
-
-size_t filesIn(const std::string& dir) {
-    size_t count = 0;
-    if (DIR* listing = opendir(dir.c_str())) {
-        while (dirent* entry = readdir(listing)) count += entry->d_type == DT_REG;
-        closedir(listing);
-    }
-    return count;
 }
 
 // A user who can write inside the tree swaps its sub-folders for links to a
@@ -89,8 +71,8 @@ TEST(RemoveTree, AUserSwappingFoldersForLinksDuringTheWalkDeletesNothingOutside)
     ASSERT_EQ(mkdir(outside.c_str(), 0755), 0);
     for (int f = 0; f < 100; ++f) ASSERT_TRUE(createEmptyFile(outside + "/f" + std::to_string(f), 0644));
     EXPECT_FALSE(removeFile(outside));
-    const int kTries = 40, kSubs = 2;
-    for (int attempt = 0; attempt < kTries; ++attempt) {
+    const int kSubs = 2;
+    for (int attempt = 0; attempt < 40; ++attempt) {
         ASSERT_EQ(mkdir(tree.c_str(), 0755), 0);
         for (int d = 0; d < kSubs; ++d) {
             const std::string sub = tree + "/d" + std::to_string(d);
@@ -118,10 +100,9 @@ TEST(RemoveTree, AUserSwappingFoldersForLinksDuringTheWalkDeletesNothingOutside)
         waitpid(swapper, nullptr, 0);
         close(started[0]);
         close(started[1]);
-        ASSERT_EQ(filesIn(outside), 100u) << "try " << attempt;
+        ASSERT_EQ(std::distance(std::filesystem::directory_iterator(outside), {}), 100) << "try " << attempt;
         removeTree(tree);
     }
-    RecordProperty("tries", kTries);
     removeTree(top);
 }
 
@@ -135,12 +116,6 @@ TEST(CopyProgram, TheCopyGetsMode755WhateverTheSourceCarries) {
     ASSERT_EQ(stat(to.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0755u);
     removeTree(dir);
-}
-
-TEST(AtomicWrite, FailsWithTheSystemsReasonAndLeavesNothing) {
-    WriteResult result = atomicWrite("/tmp/qc-no-such-folder-here/x", "data");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "No such file or directory");
 }
 
 }  // namespace

@@ -134,16 +134,6 @@ TEST(Listing, StableSortOnFullyLowerCasedNamesInAnyLocale) {
     EXPECT_EQ(order, "Alpha/2 alpha/5 ALPHA/6 beta/0 Zeta/4 öde/3 Öst/1 ");
 }
 
-TEST(Listing, LineFormat) {
-    DiscoveredServer s{"id", "Lab", "1.4", 2, true, true, "GPS", 1, "10.0.0.5"};
-    EXPECT_EQ(serverLine(1, s), "  [1] Lab  \u2014  10.0.0.5  (stratum 2, GPS, v1.4, 1 client)");
-    s = {"id", "Ünï", "", 0, false, true, "", 0, "10.0.0.6"};
-    EXPECT_EQ(serverLine(12, s), "  [12] Ünï  \u2014  10.0.0.6  (stratum 0, , v, 0 clients)");
-    EXPECT_EQ(unavailableLine(s), "  [-] Ünï  \u2014  10.0.0.6  (unavailable: not synced yet)");
-    s.accepting = false;
-    EXPECT_EQ(unavailableLine(s), "  [-] Ünï  \u2014  10.0.0.6  (unavailable: not accepting clients)");
-}
-
 TEST(Selection, AWholeNumberFromOneToTheCountWithBlanksAround) {
     const std::pair<const char*, std::optional<size_t>> cases[] = {
         {"2", 2}, {"+2", 2}, {"02", 2}, {" \t 2 \u3000", 2}, {"3", 3}, {"1", 1},

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,36 +43,22 @@ TEST(LastSyncRecord, OnlyAPositiveDecimalCounts) {
     for (const auto& [text, value] : cases) EXPECT_EQ(parseLastSync(text), value) << text;
 }
 
-class StateDir : public ::testing::Test {
-protected:
-    void SetUp() override {
-        umask(077);
-        char dir[] = "/tmp/qc-sync-XXXXXX";
-        ASSERT_TRUE(mkdtemp(dir));
-        dir_ = dir;
-        scoped_ = std::make_unique<ScopedPaths>(
-            buildPaths(PathInputs{"quorvandel-connect", "/", 501, 501, [this](const char* name) -> std::optional<std::string> {
-                                      if (std::string(name) == "QUORVANDEL_CONNECT_TEST_ROOT") return dir_;
-                                      return std::nullopt;
-                                  }}));
-    }
-    void TearDown() override {
-        scoped_.reset();
-        removeTree(dir_);
-    }
-    static struct stat info(const std::string& path) {
-        struct stat st {};
-        EXPECT_EQ(lstat(path.c_str(), &st), 0) << path;
-        return st;
-    }
-    std::string dir_;
-    std::unique_ptr<ScopedPaths> scoped_;
-};
-
-TEST_F(StateDir, OwnedByRootOnlyOutsideTestMode) {
+TEST(StateDir, OwnedByRootOnlyOutsideTestMode) {
     // Run as root: the folder's owner tells whether chown was asked for.
     if (geteuid() != 0) GTEST_SKIP() << "needs root to see the owner change";
-    const Paths t = paths();
+    umask(077);
+    char dir[] = "/tmp/qc-sync-XXXXXX";
+    ASSERT_TRUE(mkdtemp(dir));
+    const Paths t = buildPaths({"quorvandel-connect", "/", 501, 501, [&](const char* name) -> std::optional<std::string> {
+                                    if (std::string(name) == "QUORVANDEL_CONNECT_TEST_ROOT") return dir;
+                                    return std::nullopt;
+                                }});
+    ScopedPaths scoped(t);
+    auto mode = [](const std::string& path) {
+        struct stat st {};
+        EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+        return std::tuple(st.st_uid, st.st_gid, unsigned(st.st_mode & 07777));
+    };
     for (bool testMode : {true, false}) {
         ASSERT_FALSE(makeDirectories(t.kStateDir));
         ASSERT_EQ(chown(t.kStateDir.c_str(), 65534, 65534), 0);
@@ -82,14 +67,14 @@ TEST_F(StateDir, OwnedByRootOnlyOutsideTestMode) {
         if (!testMode) changed.kTestRoot.reset();
         ScopedPaths scoped(changed);
         ensureStateDir();
-        EXPECT_EQ(info(t.kStateDir).st_uid, testMode ? 65534u : 0u);
-        EXPECT_EQ(info(t.kStateDir).st_gid, testMode ? 65534u : 0u);
-        EXPECT_EQ(info(t.kStateDir).st_mode & 07777, 0755u);
+        const uid_t owner = testMode ? 65534 : 0;
+        EXPECT_EQ(mode(t.kStateDir), std::tuple(owner, owner, 0755u));
     }
     removeTree(t.kStateDir);
     ensureStateDir();  // made with its missing parents, parents by the umask
-    EXPECT_EQ(info(t.kStateDir).st_mode & 07777, 0755u);
-    EXPECT_EQ(info(dir_ + "/Library/Application Support").st_mode & 07777, 0700u);
+    EXPECT_EQ(std::get<2>(mode(t.kStateDir)), 0755u);
+    EXPECT_EQ(std::get<2>(mode(std::string(dir) + "/Library/Application Support")), 0700u);
+    removeTree(dir);
 }
 
 }  // namespace
