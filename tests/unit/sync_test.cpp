@@ -46,7 +46,7 @@ TEST(LastSyncRecord, OnlyAPositiveDecimalCounts) {
 TEST(StateDir, OwnedByRootOnlyOutsideTestMode) {
     // Run as root: the folder's owner tells whether chown was asked for.
     if (geteuid() != 0) GTEST_SKIP() << "needs root to see the owner change";
-    umask(077);
+    const mode_t before = umask(077);
     char dir[] = "/tmp/qc-sync-XXXXXX";
     ASSERT_TRUE(mkdtemp(dir));
     const Paths t = buildPaths({"quorvandel-connect", "/", 501, 501, [&](const char* name) -> std::optional<std::string> {
@@ -75,6 +75,7 @@ TEST(StateDir, OwnedByRootOnlyOutsideTestMode) {
     EXPECT_EQ(std::get<2>(mode(t.kStateDir)), 0755u);
     EXPECT_EQ(std::get<2>(mode(std::string(dir) + "/Library/Application Support")), 0700u);
     removeTree(dir);
+    umask(before);
 }
 
 }  // namespace
