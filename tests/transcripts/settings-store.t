@@ -20,8 +20,8 @@
 
 # A binary store is read like any other: install saves what it held, remove
 # puts it back, automatic time off included.
-% as_nobody "$TOOL" remove >/dev/null && printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"
-+ plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
+% printf '<plist><dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict></plist>' >"$WORK/x.xml"
++ as_nobody "$TOOL" remove >/dev/null && plistutil -i "$WORK/x.xml" -f bin -o "$ROOT/system-time-settings.plist"
 % as_nobody "$TOOL" install --server 10.0.0.6 >/dev/null && flat "$STATE/before-setup.plist" && settings_now
 + as_nobody "$TOOL" remove >/dev/null && settings_now
 | <dict><key>timeServer</key><string>old.example</string><key>usingNetworkTime</key><false/></dict>
