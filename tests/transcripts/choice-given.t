@@ -4,15 +4,9 @@
 % start_sim --server 'address=127.0.0.2,id=a,name=Alpha,synced=true,accepting=true'
 % sntp_script sntp 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
-$ install --server 10.0.0.5
-| Setting up Quorvandel Connect -> 10.0.0.5, every 30 minutes
-| Setting the clock from 10.0.0.5 now...
-| {time} quorvandel-connect: sync against 10.0.0.5 (exit 0)
-| {*}
-| {*}
-| {*}
-% for args in '--name Lab --server 10.0.0.6' '--server 10.0.0.7 --name' '--server -x --server 10.0.0.8' '--server 10.0.0.9 --name --server'
+% for args in '--server 10.0.0.5' '--name Lab --server 10.0.0.6' '--server 10.0.0.7 --name' '--server -x --server 10.0.0.8' '--server 10.0.0.9 --name --server'
 + do as_nobody "$TOOL" install $args | sed -n 1p; done
+| Setting up Quorvandel Connect -> 10.0.0.5, every 30 minutes
 | Setting up Quorvandel Connect -> "Lab" (10.0.0.6), every 30 minutes
 | Setting up Quorvandel Connect -> 10.0.0.7, every 30 minutes
 | Setting up Quorvandel Connect -> -x, every 30 minutes

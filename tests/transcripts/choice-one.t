@@ -4,15 +4,10 @@
 % start_sim --server 'address=127.0.0.2,id=a,name=Alpha,synced=false,accepting=true' --server 'address=127.0.0.5,id=s,name=Solo,synced=true,accepting=true' --server 'address=127.0.0.3,id=b,name=Beta,synced=true,accepting=false'
 % sntp_script sntp 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
-$ install --name Ignored
-< 2
+% echo 2 | as_nobody "$TOOL" install --name Ignored | sed -n '1,2p;$p'
 | Found Solo at 127.0.0.5.
 | Setting up Quorvandel Connect -> "Solo" (127.0.0.5), every 30 minutes
-| Setting the clock from 127.0.0.5 now...
-| {time} quorvandel-connect: sync against 127.0.0.5 (exit 0)
-| {*}
-| {*}
-| {*}
+| quorvandel-connect-result: synced
 % as_nobody "$TOOL" install --interval 90 --server | sed -n 1,2p
 | Found Solo at 127.0.0.5.
 | Setting up Quorvandel Connect -> "Solo" (127.0.0.5), every 90 seconds

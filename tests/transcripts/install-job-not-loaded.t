@@ -1,7 +1,7 @@
 # A job that launchd will not load ends install with an error and code 1,
 # before the first sync and without a result line; what was written stays,
 # and the next install keeps the settings saved by this one.
-% sntp_script sntp-ok 'echo "$1 answered"'
+% sntp_script sntp-ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-ok
 % settings_store "$(settings 10.0.0.5 false)"
 % mkdir -p "$ROOT/usr/local/sbin" && touch "$ROOT/usr/local/sbin/quorvandel-connect" && chown -R nobody: "$ROOT/usr"
@@ -10,12 +10,8 @@ $ install --server 10.0.0.6 --name "Lab clock"
 | Setting up Quorvandel Connect -> "Lab clock" (10.0.0.6), every 30 minutes
 ! error: the background job did not load (Bootstrap failed: 5: Input/output error). Its files are in place, so it starts at the next restart; run setup again to load it now.
 ? 1
-# Five tries, each judged by print.
-% launchctl_calls | sort | uniq -c
-|       1 bootout gui/65534/com.quorvandel.connect.selftest
-|       5 bootstrap gui/65534 {root}/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist
-|       6 print gui/65534/com.quorvandel.connect.selftest
-# No sync was tried and the older install location was not reached.
+# No sync was tried and the older install location was not reached (how
+# launchd was asked: jobs-bootstrap-fails.t).
 % tree | grep -E 'sync|sbin/'
 | Library/Application Support/Quorvandel Connect/sync-now
 | usr/local/sbin/quorvandel-connect
@@ -29,14 +25,7 @@ $ install --server 10.0.0.6 --name "Lab clock"
 # Set up again once launchd is willing: the record from before the first
 # attempt is kept.
 % rm /run/quorvandel-standins/launchd/fail-bootstrap
-$ install --server 10.0.0.6 --name "Lab clock"
-| Setting up Quorvandel Connect -> "Lab clock" (10.0.0.6), every 30 minutes
-| Setting the clock from 10.0.0.6 now...
-| {time} quorvandel-connect: sync against 10.0.0.6 (exit 0)
-| 10.0.0.6 answered
-| Done. This Mac syncs with "Lab clock" (10.0.0.6) at startup and every 30 minutes.
-| Log: {root}/var/log/quorvandel-connect.log
+% as_nobody "$TOOL" install --server 10.0.0.6 --name "Lab clock" | tail -1; flat "$STATE/before-setup.plist"; ls "$ROOT/usr/local/sbin" | wc -l
 | quorvandel-connect-result: synced
-% flat "$STATE/before-setup.plist"; ls "$ROOT/usr/local/sbin" | wc -l
 | <dict><key>timeServer</key><string>10.0.0.5</string><key>usingNetworkTime</key><false/></dict>
 | 0

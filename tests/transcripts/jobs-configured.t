@@ -1,15 +1,13 @@
 # The server and interval read back from the sync job's property list, as
 # status words them.
 % mkdir -p "$ROOT/Library/LaunchDaemons"; ln -s "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$WORK/job"
-% for i in 60 120 1800 3600 90 61 59 0 -60 -90
+% for i in 60 120 3600 90 59 0 -60 -90
 + do printf '<plist><dict><key>ProgramArguments</key><array><string>x</string><string>--server</string><string>10.0.0.5</string></array><key>StartInterval</key><integer>%s</integer></dict></plist>' $i >"$WORK/job"
 + as_nobody "$TOOL" status | sed -n 2p; done
 |   syncs with 10.0.0.5 at startup and every 1 minute
 |   syncs with 10.0.0.5 at startup and every 2 minutes
-|   syncs with 10.0.0.5 at startup and every 30 minutes
 |   syncs with 10.0.0.5 at startup and every 60 minutes
 |   syncs with 10.0.0.5 at startup and every 90 seconds
-|   syncs with 10.0.0.5 at startup and every 61 seconds
 |   syncs with 10.0.0.5 at startup and every 59 seconds
 |   syncs with 10.0.0.5 at startup and every 0 minutes
 |   syncs with 10.0.0.5 at startup and every -1 minutes

@@ -23,9 +23,3 @@ $ remove
 | Removed. Time server set back to time.apple.com (Apple's default).
 % settings_now
 | time.apple.com false
-% chown nobody: "$ROOT/Library/LaunchDaemons"
-$ remove
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-$ remove
-| Quorvandel Connect is not set up on this Mac. Nothing was changed.

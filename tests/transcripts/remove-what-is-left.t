@@ -3,10 +3,8 @@
 # the folders above, the settings store and the clock file stay.
 % sntp_script sntp-ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-ok
-% as_nobody "$TOOL" install --server 10.0.0.5 --interval 600 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534
-+ as_nobody "$TOOL" set-time 2030-01-01T00:00:00Z | cut -c21-
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-|  quorvandel-connect: clock set to 2030-01-01T00:00:00Z (self-test: not really)
+% as_nobody "$TOOL" install --server 10.0.0.5 --interval 600 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null
++ as_nobody "$TOOL" set-time 2030-01-01T00:00:00Z >/dev/null
 # What an older version left, and what the jobs wrote.
 % mkdir -p "$ROOT/usr/local/sbin" && echo old >"$ROOT/usr/local/sbin/quorvandel-connect" && echo "a line" >"$LOG" && chown -R nobody: "$ROOT/usr" "$ROOT/var"
 % touch "$STATE/set-time-result" && chown nobody: "$STATE/set-time-result"
@@ -30,13 +28,6 @@
 | unlink usr/local/sbin/quorvandel-connect
 | rename to system-time-settings.plist
 | rmdir Library/Application Support/Quorvandel Connect
-% launchctl_calls
-| bootout gui/65534/com.quorvandel.connect.selftest
-| bootout gui/65534/com.quorvandel.connect.settime.selftest
-% as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest; as_nobody launchctl print gui/65534/com.quorvandel.connect.settime.selftest
-! Could not find service "com.quorvandel.connect.selftest" in domain for user gui: 65534
-! Could not find service "com.quorvandel.connect.settime.selftest" in domain for user gui: 65534
-? 113
 % tree
 | Library
 | Library/Application Support

@@ -3,12 +3,10 @@
 % env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/{n;p}'; cat /run/quorvandel-standins/systemsetup/calls.log
 |   time.apple.com
 | -getnetworktimeserver
-% printf 'note: Network Time Server:\302\240 10.0.0.5 \342\200\203\t\nNetwork Time Server: other\n' >/run/quorvandel-standins/systemsetup/output
-+ env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/{n;p}'
+% for out in 'note: Network Time Server:\302\240 10.0.0.5 \342\200\203\t\nNetwork Time Server: other\n' \
++   '\nNetwork Time Server: \t\nNetwork Time Server: later\n' 'Network time server: 10.0.0.5\n'
++ do printf "$out" >/run/quorvandel-standins/systemsetup/output
++   env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/{n;p}'; done
 |   10.0.0.5
-% printf '\nNetwork Time Server: \t\nNetwork Time Server: later\n' >/run/quorvandel-standins/systemsetup/output
-+ env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/{n;p}'
 |   (could not read)
-% printf 'Network time server: 10.0.0.5\n' >/run/quorvandel-standins/systemsetup/output
-+ env -i PATH=/usr/bin:/bin "$TOOL" status | sed -n '/== configured time server ==/{n;p}'
 |   (could not read)

@@ -19,11 +19,7 @@ $ allow-set-time --user 65534
 | sync now: no (set up again to add it);set the clock: user 65534 (its job is not loaded)
 
 # A grant that names nobody usable.
-% sh "$WORK/grant" '<dict><key>uid</key><string>501</string></dict>'; . "$WORK/section"
-| sync now: no (set up again to add it);set the clock: nobody
-% sh "$WORK/grant" '<dict><key>user</key><integer>501</integer></dict>'; . "$WORK/section"
-| sync now: no (set up again to add it);set the clock: nobody
-% sh "$WORK/grant" '<array><integer>501</integer></array>'; . "$WORK/section"
-| sync now: no (set up again to add it);set the clock: nobody
-% echo 'uid=501' >"$STATE/set-time-grant.plist"; . "$WORK/section"
-| sync now: no (set up again to add it);set the clock: nobody
+% { for g in '<dict><key>uid</key><string>501</string></dict>' '<dict><key>user</key><integer>501</integer></dict>' \
++   '<array><integer>501</integer></array>'; do sh "$WORK/grant" "$g"; . "$WORK/section"; done
++ echo 'uid=501' >"$STATE/set-time-grant.plist"; . "$WORK/section"; } | uniq -c
+|       4 sync now: no (set up again to add it);set the clock: nobody

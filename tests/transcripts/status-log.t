@@ -16,12 +16,6 @@
 |   line 13
 | 13
 
-# An empty log, and one of line feeds only: the header alone.
-% : >"$LOG"; . "$WORK/tail"
-| == last log lines ==
-% printf '\n\n\n' >"$LOG"; . "$WORK/tail"
-| == last log lines ==
-
 # Only the last 64 KiB are read, from a line start: a 300 MB log costs little
 # memory, and the line at the window's edge is kept whole or not at all.
 % truncate -s 300M "$LOG" && printf 'sync %d\n' $(seq 20) >>"$LOG" && as_nobody /usr/bin/time -f %M -o "$WORK/kb" "$TOOL" status | sed -n '/== last log lines ==/,$p' | sed -n '2p;$p' && [ "$(cat "$WORK/kb")" -lt 100000 ]
@@ -34,13 +28,11 @@
 | == last log
 |   end
 
-# Not UTF-8, not readable, not a file.
-% printf 'sync \377\376 failed\n' >"$LOG"; . "$WORK/tail"
-| == last log lines ==
-|   (no log yet)
-% echo secret >"$LOG" && chmod 600 "$LOG" && chown root: "$LOG"; . "$WORK/tail"
-| == last log lines ==
-|   (no log yet)
-% rm "$LOG" && mkdir "$LOG" && echo inside >"$LOG/x"; . "$WORK/tail"
-| == last log lines ==
-|   (no log yet)
+# An empty log, and one of line feeds only: the header alone. Not UTF-8,
+# not readable, not a file: no log.
+% { : >"$LOG"; . "$WORK/tail"; printf '\n\n\n' >"$LOG"; . "$WORK/tail"
++ printf 'sync \377\376 failed\n' >"$LOG"; . "$WORK/tail"
++ echo secret >"$LOG" && chmod 600 "$LOG" && chown root: "$LOG"; . "$WORK/tail"
++ rm "$LOG" && mkdir "$LOG" && echo inside >"$LOG/x"; . "$WORK/tail"; } | sort | uniq -c
+|       3   (no log yet)
+|       5 == last log lines ==
