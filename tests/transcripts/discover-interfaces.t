@@ -21,13 +21,8 @@ $ discover
 
 # A netmask of 0.0.0.0 gives 255.255.255.255, already a target, so it is still
 # sent once a pass (it arrives now that a default route exists).
-% ip addr add 10.55.0.1/0 dev v0 && ip route add default dev v0 && : >"$WORK/sim.jsonl"
-$ discover
-| Found 2 Quorvandel server(s):
-|
-|   [1] Loop  —  127.0.0.2  (stratum 0, , v, 0 clients)
-|   [2] Veth  —  10.77.0.1  (stratum 2, GPS, v1.0, 4 clients)
-|
+% ip addr add 10.55.0.1/0 dev v0 && ip route add default dev v0 && : >"$WORK/sim.jsonl" && as_nobody "$TOOL" discover | grep -c —
+| 2
 % jq -r .dst_ip "$WORK/sim.jsonl" | sort | uniq -c
 |       3 10.77.0.255
 |       3 10.88.255.255

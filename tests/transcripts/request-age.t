@@ -11,10 +11,9 @@ $ set-time-from-request
 % as_nobody "$WORK/ask" '2027-01-01T00:00:00Z cccc0035\n' && age "$STATE/set-time-request" 35
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused the request was not made just now.
-% cat "$STATE/set-time-result" "$ROOT/clock-set-to"; mode "$STATE/set-time-result"
+% cat "$STATE/set-time-result" "$ROOT/clock-set-to"
 | cccc0035 refused the request was not made just now.
 | 2026-10-09T21:07:38Z
-| 644 nobody:nogroup
 
 % as_nobody "$WORK/ask" '2027-01-01T00:00:00Z ffff0035\n' && age "$STATE/set-time-request" -35
 $ set-time-from-request

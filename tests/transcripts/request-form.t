@@ -4,41 +4,16 @@ $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
 % sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
 
-# Bytes that are not UTF-8: an invalid byte, an overlong space, a lone surrogate.
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z\377 bbbb0001\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z\300\240bbbb0002\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" '\355\240\200 bbbb0003\n'
-$ set-time-from-request
-
-# Only spaces separate: a tab or a no-break space leaves one field.
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z\tbbbb0004\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z\302\240bbbb0005\n'
-$ set-time-from-request
-
-# Three fields, one field.
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z bbbb0006 now\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" 'bbbb0007\n'
-$ set-time-from-request
-
-# Nonces: upper case, 7 and 33 characters, a letter past f.
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z BBBB0008\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z bbbb009\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z bbbb0010bbbb0010bbbb0010bbbb0010b\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z bbbg0011\n'
-$ set-time-from-request
-
-# A line break or control character inside the command would forge a log line.
-% as_nobody "$WORK/ask" 'x\n2026-10-09T21:07:38Z bbbb0014\n'
-$ set-time-from-request
-% as_nobody "$WORK/ask" 'x\033[2J bbbb0015\n'
-$ set-time-from-request
+# Each runs silently with exit code 0, or the loop shows what it printed:
+# bytes that are not UTF-8 (an invalid byte, an overlong space, a lone
+# surrogate); a tab or a no-break space as the only separator; three fields,
+# one field; nonces in upper case, of 7 and 33 characters, with a letter past
+# f; a line break or control character that would forge a log line.
+% for r in '2026-10-09T21:07:38Z\377 bbbb0001' '2026-10-09T21:07:38Z\300\240bbbb0002' '\355\240\200 bbbb0003' \
++   '2026-10-09T21:07:38Z\tbbbb0004' '2026-10-09T21:07:38Z\302\240bbbb0005' '2026-10-09T21:07:38Z bbbb0006 now' 'bbbb0007' \
++   '2026-10-09T21:07:38Z BBBB0008' '2026-10-09T21:07:38Z bbbb009' '2026-10-09T21:07:38Z bbbb0010bbbb0010bbbb0010bbbb0010b' \
++   '2026-10-09T21:07:38Z bbbg0011' 'x\n2026-10-09T21:07:38Z bbbb0014' 'x\033[2J bbbb0015'; do
++   as_nobody "$WORK/ask" "$r\n" && as_nobody "$TOOL" set-time-from-request 2>&1 || echo "exit $? for $r"; done
 
 % ls -A "$STATE"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
 | set-time-grant.plist

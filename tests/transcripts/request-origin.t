@@ -1,6 +1,7 @@
 # Attacks on where a request comes from. Each request below is fresh and well
 # formed with a new nonce, so only the attacked property can drop it; a
-# dropped request leaves no answer, no log line and exit code 0.
+# dropped request prints nothing and exits 0, where a served one prints its
+# log line (the answer file is written only with it: checked at the end).
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
 % sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
@@ -9,16 +10,11 @@ $ allow-set-time --user 65534
 % as_nobody sh -c 'printf "2026-10-09T21:07:38Z aaaa0001\n" >"$WORK/mine" && rm "$STATE/set-time-request" && ln -s "$WORK/mine" "$STATE/set-time-request"'
 $ set-time-from-request
 
-# A FIFO at the request path is dropped at once, without waiting for a writer.
-% as_nobody sh -c 'rm "$STATE/set-time-request" && mkfifo "$STATE/set-time-request"'
-% as_nobody timeout 10 "$TOOL" set-time-from-request; echo "exit $?"
-| exit 0
+# (A FIFO or a device at the request path: robust-special-files.)
 
 # A second name for the request file (a hard link): dropped; without it, served.
 % as_nobody sh -c 'rm "$STATE/set-time-request" && printf "2026-10-09T21:07:38Z aaaa0002\n" >"$STATE/set-time-request" && ln "$STATE/set-time-request" "$WORK/second-name"'
 $ set-time-from-request
-% test -e "$STATE/set-time-result" || echo "no answer"
-| no answer
 % rm "$WORK/second-name"
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
@@ -26,21 +22,16 @@ $ set-time-from-request
 # A file owned by another user, readable by all: dropped; given back, served.
 % as_nobody "$WORK/ask" '2026-10-09T21:07:39Z aaaa0003\n' && chown 1:1 "$STATE/set-time-request" && chmod 644 "$STATE/set-time-request"
 $ set-time-from-request
-% cat "$STATE/set-time-result"
-| aaaa0002 ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
 % chown 65534 "$STATE/set-time-request"
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:39Z (self-test: not really)
 
 # Size: an empty file, and 65 bytes whose trimmed content is a good request.
-% as_nobody "$WORK/ask" ''; wc -c <"$STATE/set-time-request"
-| 0
+% as_nobody "$WORK/ask" ''
 $ set-time-from-request
 % as_nobody "$WORK/ask" '%-64s\n' '2026-10-09T21:07:40Z aaaa0004'; wc -c <"$STATE/set-time-request"
 | 65
 $ set-time-from-request
-% cat "$STATE/set-time-result"
-| aaaa0003 ok clock set to 2026-10-09T21:07:39Z (self-test: not really)
 
 # 64 bytes are read whole: the nonce's last digit is the 64th byte.
 % as_nobody "$WORK/ask" '2026-10-09T21:07:41Z%36s64646464' ''; wc -c <"$STATE/set-time-request"

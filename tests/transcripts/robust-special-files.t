@@ -1,40 +1,32 @@
 # A FIFO, a device or a socket where the tool expects a regular file counts
 # as unreadable at once, with the outcome of an unreadable file: never a hang.
+# (status: the report without its headings, kept whole in install-lifecycle)
 % mkdir -p "$STATE" "$ROOT/var/log" "$ROOT/Library/LaunchDaemons" && chown -R nobody "$ROOT"
 % cd "$STATE" && mkfifo last-sync set-time-grant.plist && mknod before-setup.plist c 1 3 && mkfifo "$LOG" "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$ROOT/system-time-settings.plist"
 % python3 -c 'import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$STATE/set-time-result"
 % chown -R nobody "$ROOT"
-$ status
-| == this Mac ==
+% as_nobody "$TOOL" status | grep -v '^=='
 |   not set up
-| == launchd service ==
 |   (not loaded)
-| == time settings before setup ==
 |   (no record)
-| == last sync ==
 |   (none recorded)
-| == without a password ==
 |   sync now: no (set up again to add it)
 |   set the clock: nobody
-| == configured time server ==
 |   (could not read)
-| == last log lines ==
 |   (no log yet)
 
 # No floor can be read, so any time is allowed; the clock file is written.
 $ set-time 2026-10-09T21:07:38Z
 | {time} quorvandel-connect: clock set to 2026-10-09T21:07:38Z (self-test: not really)
 
-# The set-the-clock job meets a FIFO at the request path: dropped at once,
+# The set-the-clock job meets a FIFO or a device at the request path: dropped at once,
 # no answer, no log line. The grant must be real for the handler to look.
 % rm "$STATE/set-time-grant.plist" "$STATE/set-time-result"
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% rm "$STATE/set-time-request" && mkfifo "$STATE/set-time-request" && chown nobody "$STATE/set-time-request"
-% timeout 5 setpriv --reuid 65534 --regid 65534 --clear-groups env -i QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" "$TOOL" set-time-from-request; echo "exit $?"
+% for kind in p 'c 1 5'; do rm "$STATE/set-time-request" && mknod "$STATE/set-time-request" $kind && chown nobody "$STATE/set-time-request"
++   as_nobody timeout 5 "$TOOL" set-time-from-request; echo "exit $?"; done; ls "$STATE"
 | exit 0
-% rm "$STATE/set-time-request" && mknod "$STATE/set-time-request" c 1 5 && chown nobody "$STATE/set-time-request"
-% timeout 5 setpriv --reuid 65534 --regid 65534 --clear-groups env -i QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" "$TOOL" set-time-from-request; echo "exit $?"; ls "$STATE"
 | exit 0
 | before-setup.plist
 | last-sync
@@ -44,7 +36,7 @@ $ allow-set-time --user 65534
 # A result file that is a FIFO does not block the replay check: the answer replaces it.
 % rm "$STATE/set-time-request" && mkfifo "$STATE/set-time-result" && chown nobody "$STATE/set-time-result"
 % as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$QUORVANDEL_CONNECT_TEST_ROOT/Library/Application Support/Quorvandel Connect/set-time-request"'
-% timeout 5 setpriv --reuid 65534 --regid 65534 --clear-groups env -i QUORVANDEL_CONNECT_TEST_ROOT="$ROOT" "$TOOL" set-time-from-request | sed 's/^[^ ]* //'; stat -c %F "$STATE/set-time-result"
+% as_nobody timeout 5 "$TOOL" set-time-from-request | sed 's/^[^ ]* //'; stat -c %F "$STATE/set-time-result"
 | quorvandel-connect: set-time request from user 65534: ok clock set to {time} (self-test: not really)
 | regular file
 

@@ -5,13 +5,10 @@
 % mkdir -p "$STATE" && ln -s "$WORK/elsewhere" "$STATE/last-sync" && chown -R nobody:nogroup "$ROOT/Library"
 % as_nobody sh -c 'umask 077; exec "$0" sync --server 10.0.0.5' "$TOOL"
 | {time} quorvandel-connect: sync against 10.0.0.5 (exit 0)
-% mode "$STATE" "$STATE/last-sync"; ls "$STATE" "$WORK"
+% mode "$STATE" "$STATE/last-sync"; ls "$STATE"; ls "$WORK"
 | 755 nobody:nogroup
 | 644 nobody:nogroup
-| {root}/Library/Application Support/Quorvandel Connect:
 | last-sync
-|
-| {work}:
 | ok
 % grep -c . "$STATE/last-sync"; grep -Ex '[1-9][0-9]{9}' "$STATE/last-sync" | wc -c
 | 1
