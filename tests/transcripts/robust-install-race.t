@@ -4,12 +4,14 @@
 # The Mac's settings can be read, so whichever install saves them first leaves a record.
 % settings_store "$(settings 10.0.0.9 true)"
 % printf '#!/bin/sh\nsleep 0.2\necho "sntp: answered by $1"\n' >/tmp/slow-sntp && chmod 755 /tmp/slow-sntp
-% as_nobody "$TOOL" install --server 127.0.0.1 >"$WORK/a" 2>&1 & as_nobody "$TOOL" install --server 127.0.0.2 >"$WORK/b" 2>&1 & wait
-+ grep -hE '^(Done|quorvandel-connect-result)' "$WORK/a" "$WORK/b"
+% for n in 1 2; do (as_nobody "$TOOL" install --server 127.0.0.$n; echo "exit $?") >"$WORK/$n" 2>&1 & done; wait
++ grep -hE '^(Done|quorvandel-connect-result|exit)' "$WORK/1" "$WORK/2"
 | Done. This Mac syncs with 127.0.0.1 at startup and every 30 minutes.
 | quorvandel-connect-result: synced
+| exit 0
 | Done. This Mac syncs with 127.0.0.2 at startup and every 30 minutes.
 | quorvandel-connect-result: synced
+| exit 0
 # Which server each file names depends on the interleaving: without a lock the
 # second run may even save the first one's server as the setting from before.
 # Every file is whole: the installed copy, the record, the job and the saved
