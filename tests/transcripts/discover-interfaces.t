@@ -5,7 +5,8 @@
 # the tool shows.
 % ip link add v0 type veth peer name v1 && ip addr add 10.77.0.1/24 dev v0 && ip addr add 10.88.1.7/16 dev v0 && ip link set v0 up && ip link set v1 up
 % ip link add v2 type veth peer name v3 && ip addr add 10.99.0.1/24 dev v2 && ip link set v3 up
-% start_sim --server 'address=10.77.0.1,id=veth,name=Veth,stratum=2,synced=true,accepting=true,source=GPS,ver=1.0,clients=4' --server 'address=127.0.0.2,id=lo,name=Loop,synced=true,accepting=true'
+% start_sim --server 'address=10.77.0.1,id=veth,name=Veth,stratum=2,synced=true,accepting=true,source=GPS,ver=1.0,clients=4' \
++ --server 'address=127.0.0.2,id=lo,name=Loop,synced=true,accepting=true'
 $ discover
 | Found 2 Quorvandel server(s):
 |

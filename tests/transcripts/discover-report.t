@@ -2,7 +2,13 @@
 # numbered in name order (lower-cased over all of Unicode, whatever the
 # process locale: the tool runs here with none set), then the others follow
 # with their reason, also in name order.
-% start_sim --server 'address=127.0.0.2,id=a,name=Öst,ver=2.1,stratum=1,synced=true,accepting=true,source=GPS,clients=2' --server 'address=127.0.0.3,id=b,name=beta,ver=1.4,stratum=2,synced=true,accepting=true,source=PPS,clients=1' --server 'address=127.0.0.4,id=c,name=Zeta,synced=false,accepting=true' --server 'address=127.0.0.5,id=d,name=Gamma,synced=true,accepting=false' --server 'address=127.0.0.6,id=e,name=Delta,synced=false,accepting=false' --server 'address=127.0.0.7,id=f,name=öde,stratum=3,synced=true,accepting=true,clients=0' --server 'address=127.0.0.8,mode=announce' --server 'address=127.0.0.9,id=g,name=Typed,stratum:="2",synced:="true",accepting=true,clients:=1.0' --server 'address=127.0.0.10,id=h,name=Alpha,synced=true,accepting=true,mode=address-key'
+% start_sim --server 'address=127.0.0.2,id=a,name=Öst,ver=2.1,stratum=1,synced=true,accepting=true,source=GPS,clients=2' \
++ --server 'address=127.0.0.3,id=b,name=beta,ver=1.4,stratum=2,synced=true,accepting=true,source=PPS,clients=1' \
++ --server 'address=127.0.0.4,id=c,name=Zeta,synced=false,accepting=true' --server 'address=127.0.0.5,id=d,name=Gamma,synced=true,accepting=false' \
++ --server 'address=127.0.0.6,id=e,name=Delta,synced=false,accepting=false' \
++ --server 'address=127.0.0.7,id=f,name=öde,stratum=3,synced=true,accepting=true,clients=0' --server 'address=127.0.0.8,mode=announce' \
++ --server 'address=127.0.0.9,id=g,name=Typed,stratum:="2",synced:="true",accepting=true,clients:=1.0' \
++ --server 'address=127.0.0.10,id=h,name=Alpha,synced=true,accepting=true,mode=address-key'
 $ discover
 | Found 9 Quorvandel server(s):
 |

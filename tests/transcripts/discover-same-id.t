@@ -5,7 +5,12 @@
 # answers first. Answers without an id are
 # told apart by their sender; a server answering all three queries is
 # listed once.
-% start_sim --server 'address=127.0.0.2,id=x,name=X old,stratum=1,synced=true,accepting=true,answers=first' --server 'address=127.0.0.3,id=x,name=X new,stratum=2,synced=true,accepting=false' --server 'address=127.0.0.5,id=y,name=Y old,stratum=4,synced=true,accepting=true,answers=first' --server 'address=127.0.0.4,id=y,name=Y new,stratum=3,synced=false,accepting=true' --server 'address=127.0.0.6,name=Anon,synced=true,accepting=true' --server 'address=127.0.0.7,name=Anon,synced=true,accepting=true,mode=announce' --server 'address=127.0.0.8,id=z,name=Zed,synced=true,accepting=true,clients=1'
+% start_sim --server 'address=127.0.0.2,id=x,name=X old,stratum=1,synced=true,accepting=true,answers=first' \
++ --server 'address=127.0.0.3,id=x,name=X new,stratum=2,synced=true,accepting=false' \
++ --server 'address=127.0.0.5,id=y,name=Y old,stratum=4,synced=true,accepting=true,answers=first' \
++ --server 'address=127.0.0.4,id=y,name=Y new,stratum=3,synced=false,accepting=true' --server 'address=127.0.0.6,name=Anon,synced=true,accepting=true' \
++ --server 'address=127.0.0.7,name=Anon,synced=true,accepting=true,mode=announce' \
++ --server 'address=127.0.0.8,id=z,name=Zed,synced=true,accepting=true,clients=1'
 $ discover
 | Found 5 Quorvandel server(s):
 |
