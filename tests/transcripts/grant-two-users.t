@@ -12,7 +12,8 @@ $ allow-set-time --user +65534
 
 # Granting another user replaces the grant, discards the old request and
 # reloads the job; the last answer is not part of the grant and stays.
-% as_nobody sh -c 'printf "2026-10-09T21:07:38Z 0123abcd\n" >"$STATE/set-time-request" && printf "0123abcd ok clock set to 2026-10-09T21:07:38Z\n" >"$STATE/set-time-result"'
+% as_nobody sh -c 'printf "2026-10-09T21:07:38Z 0123abcd\n" >"$STATE/set-time-request"
++ printf "0123abcd ok clock set to 2026-10-09T21:07:38Z\n" >"$STATE/set-time-result"'
 $ allow-set-time --user 1
 | User 1 can now set this Mac's clock from Quorvandel Connect without a password.
 % cd "$STATE" && mode set-time-request && wc -c <set-time-request && cat set-time-result && plist set-time-grant.plist | grep -A1 '<key>uid' | tail -1

@@ -13,7 +13,8 @@ $ set-time-from-request
 # (A FIFO or a device at the request path: robust-special-files.)
 
 # A second name for the request file (a hard link): dropped; without it, served.
-% as_nobody sh -c 'rm "$STATE/set-time-request" && printf "2026-10-09T21:07:38Z aaaa0002\n" >"$STATE/set-time-request" && ln "$STATE/set-time-request" "$WORK/second-name"'
+% as_nobody sh -c 'rm "$STATE/set-time-request" && printf "2026-10-09T21:07:38Z aaaa0002\n" >"$STATE/set-time-request"
++ ln "$STATE/set-time-request" "$WORK/second-name"'
 $ set-time-from-request
 % rm "$WORK/second-name"
 $ set-time-from-request
@@ -44,7 +45,7 @@ $ set-time-from-request
 # The grant file decides whose requests count: without an integer uid, or
 # without a grant, nothing is served.
 % as_nobody "$WORK/ask" '2026-10-09T21:07:42Z aaaa0005\n'
-% printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0"><dict><key>uid</key><string>65534</string></dict></plist>\n' >"$STATE/set-time-grant.plist"
+% printf '<plist><dict><key>uid</key><string>65534</string></dict></plist>' >"$STATE/set-time-grant.plist"
 $ set-time-from-request
 % rm "$STATE/set-time-grant.plist"
 $ set-time-from-request

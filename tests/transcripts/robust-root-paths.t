@@ -4,7 +4,8 @@
 % start_ntp
 % in_throwaway_root sh -c 'umask 000; "$0" install --server 127.0.0.1 >/dev/null; echo "exit $?"' "$TOOL"
 | exit 0
-% in_throwaway_root sh -c 'cd /Library && stat -c "%a %U %n" PrivilegedHelperTools PrivilegedHelperTools/* LaunchDaemons "Application Support/Quorvandel Connect" "Application Support/Quorvandel Connect/before-setup.plist"'
+% in_throwaway_root sh -c 'cd /Library && stat -c "%a %U %n" PrivilegedHelperTools PrivilegedHelperTools/* LaunchDaemons \
++ "Application Support/Quorvandel Connect" "Application Support/Quorvandel Connect/before-setup.plist"'
 | 755 root PrivilegedHelperTools
 | 755 root PrivilegedHelperTools/com.quorvandel.connect
 | 755 root LaunchDaemons
@@ -15,8 +16,10 @@
 # is never deleted; a saved-settings file nested a million deep (15 MB) reads as
 # unreadable, so remove runs to its end, the time server restore included.
 % in_throwaway_root sh -c 'mkdir -p /usr/local/sbin/quorvandel-connect/keep && touch /usr/local/sbin/quorvandel-connect/keep/file'
-% in_throwaway_root python3 -c 'import sys; open(sys.argv[1],"w").write("<plist>"+"<array>"*1000000+"</array>"*1000000+"</plist>")' "/Library/Application Support/Quorvandel Connect/before-setup.plist"
-% in_throwaway_root "$TOOL" remove; in_throwaway_root find /usr/local/sbin/quorvandel-connect /Library/PrivilegedHelperTools /Library/LaunchDaemons "/Library/Application Support"
+% in_throwaway_root python3 -c 'import sys; open(sys.argv[1],"w").write("<plist>"+"<array>"*1000000+"</array>"*1000000+"</plist>")' \
++ "/Library/Application Support/Quorvandel Connect/before-setup.plist"
+% in_throwaway_root "$TOOL" remove
++ in_throwaway_root find /usr/local/sbin/quorvandel-connect /Library/PrivilegedHelperTools /Library/LaunchDaemons "/Library/Application Support"
 | Removing Quorvandel Connect
 | Removed. Time server set back to time.apple.com (Apple's default).
 | /usr/local/sbin/quorvandel-connect

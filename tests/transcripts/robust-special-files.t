@@ -2,7 +2,8 @@
 # as unreadable at once, with the outcome of an unreadable file: never a hang.
 # (status: the report without its headings, kept whole in install-lifecycle)
 % mkdir -p "$STATE" "$ROOT/var/log" "$ROOT/Library/LaunchDaemons" && chown -R nobody "$ROOT"
-% cd "$STATE" && mkfifo last-sync set-time-grant.plist && mknod before-setup.plist c 1 3 && mkfifo "$LOG" "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$ROOT/system-time-settings.plist"
+% cd "$STATE" && mkfifo last-sync set-time-grant.plist && mknod before-setup.plist c 1 3
++ mkfifo "$LOG" "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$ROOT/system-time-settings.plist"
 % python3 -c 'import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$STATE/set-time-result"
 % chown -R nobody "$ROOT"
 % as_nobody "$TOOL" status | grep -v '^=='
@@ -35,7 +36,7 @@ $ allow-set-time --user 65534
 
 # A result file that is a FIFO does not block the replay check: the answer replaces it.
 % rm "$STATE/set-time-request" && mkfifo "$STATE/set-time-result" && chown nobody "$STATE/set-time-result"
-% as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$QUORVANDEL_CONNECT_TEST_ROOT/Library/Application Support/Quorvandel Connect/set-time-request"'
+% as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$STATE/set-time-request"'
 % as_nobody timeout 5 "$TOOL" set-time-from-request | sed 's/^[^ ]* //'; stat -c %F "$STATE/set-time-result"
 | quorvandel-connect: set-time request from user 65534: ok clock set to {time} (self-test: not really)
 | regular file
@@ -43,7 +44,8 @@ $ allow-set-time --user 65534
 # Files are read only up to a size that fits their use; past it, a file reads
 # as unreadable. A last-sync record of a year-2100 sync padded past 1 KiB sets
 # no floor, and a result file past 1 KiB is no record of the earlier answer.
-% rm -f "$STATE/last-sync"; { echo "0123abcd ok clock set"; printf "%1100s" ""; } >"$STATE/set-time-result"; { echo 4102444800; printf "%1100s" ""; } >"$STATE/last-sync"
-% as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$QUORVANDEL_CONNECT_TEST_ROOT/Library/Application Support/Quorvandel Connect/set-time-request"'
+% rm -f "$STATE/last-sync"; { echo "0123abcd ok clock set"; printf "%1100s" ""; } >"$STATE/set-time-result"
++ { echo 4102444800; printf "%1100s" ""; } >"$STATE/last-sync"
+% as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$STATE/set-time-request"'
 % as_nobody "$TOOL" set-time-from-request | sed 's/^[^ ]* //'
 | quorvandel-connect: set-time request from user 65534: ok clock set to {time} (self-test: not really)
