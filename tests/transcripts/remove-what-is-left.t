@@ -19,7 +19,8 @@
 + as_nobody env ASAN_OPTIONS=detect_leaks=0 strace -f -qq -s 512 -o "$WORK/trace" -e trace=execve,unlink,unlinkat,rename,renameat,renameat2,rmdir "$TOOL" remove
 | Removing Quorvandel Connect
 | Removed. Time server set back to time.apple.com (Apple's default).
-% sed -n -e 's|^[0-9]* *execve("/bin/launchctl", \["[^"]*", \(.*\)\], .*|launchctl \1|p' -e 's#^[0-9]* *\(unlink\|rmdir\)("'"$ROOT"'/\([^"]*\)").*#\1 \2#p' -e 's|^[0-9]* *rename[a-z0-9]*(.*"'"$ROOT"'/\([^"]*\)".*|rename to \1|p' "$WORK/trace" | grep -v '^unlink Library/Application Support/Quorvandel Connect/'
+% sed -n -e 's|^[0-9]* *execve("/bin/launchctl", \["[^"]*", \(.*\)\], .*|launchctl \1|p' -e 's#^[0-9]* *\(unlink\|rmdir\)("'"$ROOT"'/\([^"]*\)").*#\1 \2#p' \
++   -e 's|^[0-9]* *rename[a-z0-9]*(.*"'"$ROOT"'/\([^"]*\)".*|rename to \1|p' "$WORK/trace" | grep -v '^unlink Library/Application Support/Quorvandel Connect/'
 | launchctl "bootout", "gui/65534/com.quorvandel.connect.selftest"
 | launchctl "bootout", "gui/65534/com.quorvandel.connect.settime.selftest"
 | unlink Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist

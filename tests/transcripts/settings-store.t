@@ -4,7 +4,8 @@
 # plain create gives under the umask.
 % sntp_script ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
-% printf '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
+% printf %s '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string>' \
++   '<key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
 + chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
 % as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null && ls "$STATE"
 | last-sync

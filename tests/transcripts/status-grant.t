@@ -1,8 +1,10 @@
 # What a user may do without a password: the sync-now file, and the grant
 # to set the clock with whether its job is loaded, joined by ";". --json
 # parses in every case.
-% printf '%s\n' 'as_nobody "$TOOL" status --json | json_ok && as_nobody "$TOOL" status | sed -n "/== without a password ==/,/== configured time server ==/p" | sed "1d;\$d;s/^ *//" | paste -sd";"' >"$WORK/section"
-% printf '%s\n' 'mkdir -p "$STATE" && printf "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">%s</plist>\n" "$1" >"$STATE/set-time-grant.plist" && chown -R nobody: "$ROOT/Library"' >"$WORK/grant"
+% printf '%s\n' 'as_nobody "$TOOL" status --json | json_ok && as_nobody "$TOOL" status |' \
++   'sed -n "/== without a password ==/,/== configured time server ==/p" | sed "1d;\$d;s/^ *//" | paste -sd";"' >"$WORK/section"
+% printf '%s\n' 'mkdir -p "$STATE" && printf "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">%s</plist>\n" "$1" \' \
++   '>"$STATE/set-time-grant.plist" && chown -R nobody: "$ROOT/Library"' >"$WORK/grant"
 
 # A grant whose job is not loaded.
 % sh "$WORK/grant" '<dict><key>uid</key><integer>501</integer></dict>' && touch "$STATE/sync-now"; . "$WORK/section"

@@ -5,7 +5,9 @@
 # The snippets under the fleet headings of docs/deploying.md and the man page,
 # run as they stand but for the tool's path: 1 and 3 print the health as an
 # extension attribute, 2 and 4 are the compliance check.
-% awk -v out="$WORK/snippet" '/^(## |\.S[hs] )/ { fleet = /[Ff]leet/ } fleet && /^(```|\.Ed)$/ { block = 0 } block { print >(out n) } fleet && /^(```sh|\.Bd -literal)/ { block = 1; n++ }' "$SRC/docs/deploying.md" "$SRC/man/quorvandel-connect.8" && sed -i "s|^tool=.*|tool=\"$TOOL\"|" "$WORK"/snippet? && cmp "$WORK/snippet1" "$WORK/snippet3" && cmp "$WORK/snippet2" "$WORK/snippet4"
+% cd "$WORK" && awk '/^(## |\.S[hs] )/ { fleet = /[Ff]leet/ } fleet && /^(```|\.Ed)$/ { block = 0 } block { print >("snippet" n) }
++   fleet && /^(```sh|\.Bd -literal)/ { block = 1; n++ }' "$SRC/docs/deploying.md" "$SRC/man/quorvandel-connect.8" \
++   && sed -i "s|^tool=.*|tool=\"$TOOL\"|" snippet? && cmp snippet1 snippet3 && cmp snippet2 snippet4
 % printf '%s\n' 'as_nobody sh "$WORK/snippet1"; as_nobody sh "$WORK/snippet2"; echo "exit $?"' >"$WORK/fleet"
 % . "$WORK/fleet"
 | <result>not-set-up</result>
@@ -15,7 +17,7 @@
 # Set up in full: job, saved settings, a sync, the grant, a log.
 % sntp_script sntp 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
-% printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0"><dict><key>timeServer</key><string>time.apple.com</string><key>usingNetworkTime</key><true/></dict></plist>\n' >"$ROOT/system-time-settings.plist" && chown nobody: "$ROOT/system-time-settings.plist"
+% settings_store "$(settings time.apple.com true)"
 % as_nobody "$TOOL" install --server 10.0.0.5 --interval 900 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null
 % printf '2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: "step"\t\033[2J\n' >"$LOG"
 $ status --json
@@ -34,4 +36,5 @@ $ status --json
 
 # Each property-list fuzz input as the job, the saved settings, the grant
 # and the settings store.
-% for f in "$SRC"/fuzz/corpus/plist/* "$SRC"/fuzz/regressions/plist/*; do for p in "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$STATE/before-setup.plist" "$STATE/set-time-grant.plist" "$ROOT/system-time-settings.plist"; do cp "$f" "$p"; done; as_nobody "$TOOL" status --json | json_ok || echo "$f"; done
+% for f in "$SRC"/fuzz/*/plist/*; do for p in "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$STATE/before-setup.plist" \
++   "$STATE/set-time-grant.plist" "$ROOT/system-time-settings.plist"; do cp "$f" "$p"; done; as_nobody "$TOOL" status --json | json_ok || echo "$f"; done
