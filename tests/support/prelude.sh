@@ -66,13 +66,27 @@ job_plist() {
   printf '<plist><dict><key>Label</key><string>%s</string><key>ProgramArguments</key><array>' "$1"
   local keys=$2 && shift 2 && printf '<string>%s</string>' "$@" && printf '</array>%s</dict></plist>\n' "$keys"
 }
+# The sync job's property list in the test root, nobody's: sync_job KEYS-XML ARG...
+SYNC_JOB="$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist"
+sync_job() {
+  mkdir -p "${SYNC_JOB%/*}" && job_plist com.quorvandel.connect.selftest "$@" >"$SYNC_JOB" && chown -R nobody: "$ROOT/Library"
+}
+# The lines of the status report's sections whose headings match the extended
+# regular expression $1, without the headings, once status --json has given
+# one JSON document; status_joined trims them and joins them with ";".
+status_lines() {
+  as_nobody "$TOOL" status --json | json_ok &&
+    as_nobody "$TOOL" status | awk -v want="^== ($1) ==\$" '/^== / { on = $0 ~ want; next } on'
+}
+status_joined() { status_lines "$1" | sed 's/^ *//' | paste -sd';'; }
 # A property list's dictionary on one line, whatever its encoding on disk.
 flat() { plist "$1" | sed -n '/^<dict>/,/^<\/dict>/p' | tr -d '\t\n'; echo; }
 # The test mode's time settings store holding the dictionary $1, e.g.
 # settings_store '<dict><key>timeServer</key><string>10.0.0.5</string></dict>'.
-settings_store() {
-  printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">%s</plist>\n' "$1" >"$ROOT/system-time-settings.plist"
-  chown nobody: "$ROOT/system-time-settings.plist"
+settings_store() { plist_file "$ROOT/system-time-settings.plist" "$1"; }
+# A property list file owned by nobody: plist_file PATH DICTIONARY-OR-ARRAY-XML.
+plist_file() {
+  printf '<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">%s</plist>\n' "$2" >"$1" && chown nobody: "$1"
 }
 # A dictionary of the time settings: server SERVER true|false.
 settings() { printf '<dict><key>timeServer</key><string>%s</string><key>usingNetworkTime</key><%s/></dict>' "$1" "$2"; }

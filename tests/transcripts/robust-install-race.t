@@ -1,9 +1,9 @@
 # Two installs at once, with no lock: each ends with its own lines and exit
 # code, and every file left is whole and written by one of them.
-= QUORVANDEL_CONNECT_TEST_SNTP=/tmp/slow-sntp
+= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/slow-sntp
 # The Mac's settings can be read, so whichever install saves them first leaves a record.
 % settings_store "$(settings 10.0.0.9 true)"
-% printf '#!/bin/sh\nsleep 0.2\necho "sntp: answered by $1"\n' >/tmp/slow-sntp && chmod 755 /tmp/slow-sntp
+% sntp_script slow-sntp 'sleep 0.2; echo "sntp: answered by $1"'
 % for n in 1 2; do (as_nobody "$TOOL" install --server 127.0.0.$n; echo "exit $?") >"$WORK/$n" 2>&1 & done; wait
 + grep -hE '^(Done|quorvandel-connect-result|exit)' "$WORK/1" "$WORK/2"
 | Done. This Mac syncs with 127.0.0.1 at startup and every 30 minutes.

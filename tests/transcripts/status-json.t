@@ -8,8 +8,7 @@
 % cd "$WORK" && awk '/^(## |\.S[hs] )/ { fleet = /[Ff]leet/ } fleet && /^(```|\.Ed)$/ { block = 0 } block { print >("snippet" n) }
 +   fleet && /^(```sh|\.Bd -literal)/ { block = 1; n++ }' "$SRC/docs/deploying.md" "$SRC/man/quorvandel-connect.8" \
 +   && sed -i "s|^tool=.*|tool=\"$TOOL\"|" snippet? && cmp snippet1 snippet3 && cmp snippet2 snippet4
-% printf '%s\n' 'as_nobody sh "$WORK/snippet1"; as_nobody sh "$WORK/snippet2"; echo "exit $?"' >"$WORK/fleet"
-% . "$WORK/fleet"
+% as_nobody sh snippet1; as_nobody sh snippet2; echo "exit $?"
 | <result>not-set-up</result>
 ! Quorvandel Connect: not-set-up
 | exit 1
@@ -22,12 +21,12 @@
 % printf '2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: "step"\t\033[2J\n' >"$LOG"
 $ status --json
 | {"schema":1,"setUp":true,"server":"10.0.0.5","intervalSeconds":900,"job":{"loaded":true,"state":"not running","runIntervalSeconds":900},"beforeSetup":{"timeServer":"time.apple.com","setTimeAutomatically":true},"lastSync":{"epoch":{n},"iso":"{time}"},"syncNow":true,"setTimeUser":{"uid":65534,"jobLoaded":true},"configuredTimeServer":"10.0.0.5","logTail":["2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)","  sntp: \"step\"\t\u001b[2J"],"health":"ok"}
-% . "$WORK/fleet"
+% as_nobody sh snippet1; as_nobody sh snippet2; echo "exit $?"
 | <result>ok</result>
 | exit 0
 
 # Older than twice the interval plus 300 s; then the job unloaded.
-% echo $(( $(date +%s) - 2101 )) >"$STATE/last-sync"; . "$WORK/fleet"
+% echo $(( $(date +%s) - 2101 )) >"$STATE/last-sync"; as_nobody sh snippet1; as_nobody sh snippet2; echo "exit $?"
 | <result>stale</result>
 ! Quorvandel Connect: stale
 | exit 1

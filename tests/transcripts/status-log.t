@@ -1,20 +1,19 @@
 # The last log lines: up to 12 non-empty lines, oldest first, each unchanged;
 # a log that cannot be read as text counts as none. --json parses in every case.
 % mkdir -p "$ROOT/var/log" && chown -R nobody: "$ROOT/var"
-% printf '%s\n' 'as_nobody "$TOOL" status --json | json_ok && as_nobody "$TOOL" status | sed -n "/== last log lines ==/,\$p"' >"$WORK/tail"
 
 # Fewer than 12 lines: all of them; blanks around the text stay.
-% printf '\n\n2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: step time \t\n\n\n' >"$LOG"; . "$WORK/tail"
-| == last log lines ==
+% printf '\n\n2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: step time \t\n\n\n' >"$LOG"
++ status_lines 'last log lines'
 |   2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)
 |     sntp: step time 	
 
-# 13 lines, the last without a line feed: the first one drops out (12 lines
-# under the header, from line 2 to line 13).
-% printf 'line %d — ok\n' $(seq 12) >"$LOG" && printf 'line 13' >>"$LOG"; . "$WORK/tail" | sed -n '2p;$p;$='
+# 13 lines, the last without a line feed: the first one drops out (12 lines,
+# from line 2 to line 13).
+% printf 'line %d — ok\n' $(seq 12) >"$LOG" && printf 'line 13' >>"$LOG"; status_lines 'last log lines' | sed -n '1p;$p;$='
 |   line 2 — ok
 |   line 13
-| 13
+| 12
 
 # Only the last 64 KiB are read, from a line start: a 300 MB log costs little
 # memory, and the line at the window's edge is kept whole or not at all.
@@ -22,18 +21,15 @@
 +   | sed -n '/== last log lines ==/,$p' | sed -n '2p;$p' && [ "$(cat "$WORK/kb")" -lt 100000 ]
 |   sync 9
 |   sync 20
-% for n in 65531 65532; do { echo early; head -c $n /dev/zero | tr '\0' x; printf '\nend\n'; } >"$LOG"; . "$WORK/tail" | cut -c1-11; done
-| == last log
+% for n in 65531 65532; do { echo early; head -c $n /dev/zero | tr '\0' x; printf '\nend\n'; } >"$LOG"; status_lines 'last log lines' | cut -c1-11; done
 |   xxxxxxxxx
 |   end
-| == last log
 |   end
 
-# An empty log, and one of line feeds only: the header alone. Not UTF-8,
+# An empty log, and one of line feeds only: no lines at all. Not UTF-8,
 # not readable, not a file: no log.
-% { : >"$LOG"; . "$WORK/tail"; printf '\n\n\n' >"$LOG"; . "$WORK/tail"
-+ printf 'sync \377\376 failed\n' >"$LOG"; . "$WORK/tail"
-+ echo secret >"$LOG" && chmod 600 "$LOG" && chown root: "$LOG"; . "$WORK/tail"
-+ rm "$LOG" && mkdir "$LOG" && echo inside >"$LOG/x"; . "$WORK/tail"; } | sort | uniq -c
+% { : >"$LOG"; status_lines 'last log lines'; printf '\n\n\n' >"$LOG"; status_lines 'last log lines'
++ printf 'sync \377\376 failed\n' >"$LOG"; status_lines 'last log lines'
++ echo secret >"$LOG" && chmod 600 "$LOG" && chown root: "$LOG"; status_lines 'last log lines'
++ rm "$LOG" && mkdir "$LOG" && echo inside >"$LOG/x"; status_lines 'last log lines'; } | sort | uniq -c
 |       3   (no log yet)
-|       5 == last log lines ==
