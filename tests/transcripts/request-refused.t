@@ -5,16 +5,13 @@ $ allow-set-time --user 65534
 % sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
 % printf '1791580058\n' >"$STATE/last-sync"
 
-# One second before the last sync, then the last sync itself.
+# One second before the last sync (its very second passes: settime-by-hand.t).
 % as_nobody "$WORK/ask" '2026-10-09T21:07:37Z dddd0001\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused 2026-10-09T21:07:37Z is earlier than this Mac's last sync (2026-10-09T21:07:38Z). The clock was not changed.
 % cat "$STATE/set-time-result"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
 | dddd0001 refused 2026-10-09T21:07:37Z is earlier than this Mac's last sync (2026-10-09T21:07:38Z). The clock was not changed.
 | clock untouched
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z dddd0002\n'
-$ set-time-from-request
-| {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
 
 # A first field that is not a time text is passed on and refused with the
 # clock setting's words, in UTF-8.
@@ -24,6 +21,6 @@ $ set-time-from-request
 % as_nobody "$WORK/ask" 'ma\303\261ana dddd0004\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused "mañana" is not a time. Give it as 2026-10-09T21:07:38Z.
-% cat "$STATE/set-time-result" "$ROOT/clock-set-to"
+% cat "$STATE/set-time-result"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
 | dddd0004 refused "mañana" is not a time. Give it as 2026-10-09T21:07:38Z.
-| 2026-10-09T21:07:38Z
+| clock untouched
