@@ -3,7 +3,7 @@
 # (status: the report without its headings, kept whole in install-lifecycle)
 % mkdir -p "$STATE" "$ROOT/var/log" "$ROOT/Library/LaunchDaemons" && chown -R nobody "$ROOT"
 % cd "$STATE" && mkfifo last-sync set-time-grant.plist && mknod before-setup.plist c 1 3
-+ mkfifo "$LOG" "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$ROOT/system-time-settings.plist"
++ mkfifo "$LOG" "$SYNC_JOB" "$ROOT/system-time-settings.plist"
 % python3 -c 'import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$STATE/set-time-result"
 % chown -R nobody "$ROOT"
 % as_nobody "$TOOL" status | grep -v '^=='

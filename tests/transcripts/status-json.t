@@ -35,5 +35,5 @@ $ status --json
 
 # Each property-list fuzz input as the job, the saved settings, the grant
 # and the settings store.
-% for f in "$SRC"/fuzz/*/plist/*; do for p in "$ROOT/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist" "$STATE/before-setup.plist" \
+% for f in "$SRC"/fuzz/*/plist/*; do for p in "$SYNC_JOB" "$STATE/before-setup.plist" \
 +   "$STATE/set-time-grant.plist" "$ROOT/system-time-settings.plist"; do cp "$f" "$p"; done; as_nobody "$TOOL" status --json | json_ok || echo "$f"; done
