@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "settime/request_rules.h"
 #include "common/time_text.h"
+#include "settime/request_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The handler reads at most this much, once.

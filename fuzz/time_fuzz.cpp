@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "sync/last_sync.h"
 #include "common/time_text.h"
+#include "sync/last_sync.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);

@@ -2,11 +2,16 @@
 
 #include "cli/options.h"
 #include "cli/usage.h"
-#include "commands/commands.h"
+#include "commands/discover.h"
+#include "commands/install.h"
+#include "commands/remove.h"
+#include "commands/set_time.h"
+#include "commands/set_time_from_request.h"
+#include "commands/status.h"
+#include "commands/sync.h"
 #include "common/console.h"
 #include "common/paths.h"
 #include "jobs/launchd.h"
-#include "settime/settime.h"
 
 namespace qc {
 
@@ -58,11 +63,7 @@ int dispatch(const std::vector<std::string>& args) {
         return cmdAllowSetTime(*user);
     }
     if (cmd == "forbid-set-time") return requireRoot("forbid-set-time") ? cmdForbidSetTime() : 1;
-    if (cmd == "set-time-from-request") {
-        if (!requireRoot("set-time-from-request")) return 1;
-        cmdSetTimeFromRequest();
-        return 0;
-    }
+    if (cmd == "set-time-from-request") return requireRoot("set-time-from-request") ? cmdSetTimeFromRequest() : 1;
     if (cmd == "status") return cmdStatus(hasFlag(args, "--json"));
     if (cmd == "-h" || cmd == "--help" || cmd == "help") {
         usage();

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include "cli/dispatch.h"
+#include "common/mac_platform.h"
 #include "common/paths.h"
+#include "common/selftest_platform.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
@@ -24,5 +26,10 @@ int main(int argc, char** argv) {
         return std::string(value);
     };
     qc::setPaths(qc::buildPaths(in));
+    // The one place that decides between the Mac and test mode.
+    if (qc::paths().testMode())
+        qc::setPlatform(std::make_unique<qc::SelfTestPlatform>());
+    else
+        qc::setPlatform(std::make_unique<qc::MacPlatform>());
     return qc::dispatch(args);
 }

@@ -1,13 +1,22 @@
-#include "commands/commands.h"
+#include "commands/discover.h"
+
 #include "common/console.h"
 #include "discovery/exchange.h"
 #include "discovery/listing.h"
 
 namespace qc {
 
+void printServers(const std::vector<DiscoveredServer>& servers) {
+    for (size_t i = 0; i < servers.size(); ++i) outln(serverLine(i + 1, servers[i]));
+}
+
 int cmdDiscover() {
-    Discovery found = discover(kDiscoveryTimeoutMs);
-    std::vector<DiscoveredServer>& servers = found.servers;
+    Result<Discovery> found = discover(kDiscoveryTimeoutMs);
+    // A socket that cannot open is said, then treated as a network where nobody answers.
+    if (!found) errln(found.error());
+    Discovery none;
+    Discovery& discovery = found ? *found : none;
+    std::vector<DiscoveredServer>& servers = discovery.servers;
     sortByName(servers);
     if (servers.empty()) {
         outln("No Quorvandel servers found on this network.");
@@ -20,8 +29,8 @@ int cmdDiscover() {
     for (auto& server : servers) (server.available() ? available : unavailable).push_back(server);
     printServers(available);
     for (const auto& server : unavailable) outln(unavailableLine(server));
-    if (found.notKept > 0)
-        outln("  (" + std::to_string(found.notKept) + " more server(s) answered and were not listed: at most " +
+    if (discovery.notKept > 0)
+        outln("  (" + std::to_string(discovery.notKept) + " more server(s) answered and were not listed: at most " +
               std::to_string(kMaxServers) + " are kept.)");
     outln("");
     return 0;

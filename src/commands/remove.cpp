@@ -1,8 +1,8 @@
-#include "commands/commands.h"
+#include "commands/remove.h"
+
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/plist.h"
 #include "common/process.h"
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
@@ -27,23 +27,17 @@ int cmdRemove() {
         return 0;
     }
     outln("Removing Quorvandel Connect");
-    // Both jobs stop before any of their files goes.
+    // Each step is tried whatever happened to the one before, and none is
+    // reported. Both jobs stop before any of their files goes.
     (void)run(kLaunchctl, {"bootout", serviceTarget(t.kLabel)});
     (void)run(kLaunchctl, {"bootout", serviceTarget(t.kSetTimeLabel)});
     for (const std::string* path : {&t.kSetTimePlistPath, &t.kPlistPath, &t.kInstalledBin, &t.kLegacyBin})
         (void)removeFile(*path);
+    const Restored restored = restoreSettings();
+    (void)removeTree(t.kStateDir);
 
-    Plist saved = readPlistDict(t.kStatePath);
-    const auto server = dictString(saved.get(), "timeServer");
-    setTimeServer(server.value_or(kAppleDefaultTimeServer));
-    // Install switched automatic time on; only a saved "off" is put back.
-    if (auto automatic = dictBool(saved.get(), "usingNetworkTime"); automatic && !*automatic)
-        setUsingNetworkTime(false);
-    removeTree(t.kStateDir);
-
-    outln("Removed. Time server set back to " + (server
-                                                     ? *server + " (what this Mac had before setup)."
-                                                     : std::string(kAppleDefaultTimeServer) + " (Apple's default)."));
+    outln("Removed. Time server set back to " + restored.server +
+          (restored.fromRecord ? " (what this Mac had before setup)." : " (Apple's default)."));
     return 0;
 }
 

@@ -1,17 +1,19 @@
-#include "commands/commands.h"
+#include "commands/set_time.h"
+
 #include "common/console.h"
 #include "common/time_text.h"
-#include "settime/settime.h"
+#include "settime/grant.h"
+#include "settime/set_clock.h"
 
 namespace qc {
 
 int cmdAllowSetTime(const std::string& userText) {
-    GrantResult granted = allowSetTime(userText);
-    if (!granted.error.empty()) {
-        errln(granted.error);
+    Result<uint32_t> granted = allowSetTime(userText);
+    if (!granted) {
+        errln(granted.error());
         return 1;
     }
-    outln("User " + std::to_string(granted.uid) +
+    outln("User " + std::to_string(*granted) +
           " can now set this Mac's clock from Quorvandel Connect without a password.");
     return 0;
 }
@@ -26,13 +28,13 @@ int cmdSetTime(const std::string& text, const std::optional<std::string>& allowU
     // A bad user stops the command before the clock is touched.
     if (allowUser)
         if (int code = cmdAllowSetTime(*allowUser); code != 0) return code;
-    ClockResult result = setClock(text);
+    Result<std::string> set = setClock(text);
     const std::string stamp = nowText();  // after the change, so it shows the new time
-    if (!result.ok) {
-        errln(result.words);
+    if (!set) {
+        errln(set.error());
         return 1;
     }
-    outln(stamp + " quorvandel-connect: " + result.words);
+    outln(stamp + " quorvandel-connect: " + *set);
     return 0;
 }
 

@@ -1,11 +1,13 @@
+#include "commands/status.h"
+
 #include <cstddef>
 
-#include "commands/commands.h"
-#include "commands/status_facts.h"
+#include "commands/status_render.h"
 #include "common/clock.h"
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
+#include "common/platform.h"
 #include "common/plist.h"
 #include "common/process.h"
 #include "common/text.h"
@@ -56,15 +58,14 @@ StatusFacts gatherStatus() {
                 facts.launchdLines.emplace_back(trimBlanks(line));
         }
     }
-    if (Plist saved = readPlistDict(t.kStatePath))
-        facts.saved = SavedSettings{dictString(saved.get(), "timeServer"), dictBool(saved.get(), "usingNetworkTime")};
+    facts.saved = savedSettings();
     facts.lastSync = lastSyncRecord();
     facts.syncNow = pathExists(t.kSyncNowPath);
     Plist grant = readPlistDict(t.kSetTimeGrantPath);
     if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
     // Reading the system's time server needs root; an ordinary user gets no section.
     facts.showsTimeServer = actsAsRoot();
-    if (facts.showsTimeServer) facts.timeServer = currentTimeServer();
+    if (facts.showsTimeServer) facts.timeServer = platform().currentTimeServer();
     facts.logTail = logTail(t.kLogPath);
     return facts;
 }

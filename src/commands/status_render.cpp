@@ -1,8 +1,7 @@
-// The two forms of status: text for a person, one JSON object for a fleet
-// script. Both print the same gathered facts.
+#include "commands/status_render.h"
+
 #include <nlohmann/json.hpp>
 
-#include "commands/status_facts.h"
 #include "common/console.h"
 #include "common/text.h"
 #include "common/time_text.h"

@@ -1,10 +1,12 @@
-#include "sync/sync.h"
+#include "commands/sync.h"
 
 #include <chrono>
 
-#include "commands/commands.h"
 #include "common/clock.h"
 #include "common/console.h"
+#include "sync/last_sync.h"
+#include "sync/sync.h"
+#include "sync/uptime.h"
 
 namespace qc {
 
@@ -13,6 +15,16 @@ constexpr double kFreshBootSeconds = 300.0;
 constexpr int kBootRetries = 20;
 constexpr auto kBootRetryPause = std::chrono::seconds(30);
 }  // namespace
+
+bool oneSync(const std::string& server) {
+    SyncAttempt attempt = attemptSync(server);
+    outln(attempt.stamp + " quorvandel-connect: sync against " + server + " (exit " + std::to_string(attempt.code) +
+          ")");
+    for (const auto& line : attempt.lines) outln(line);
+    if (attempt.code != 0) return false;
+    (void)recordLastSync();  // the sync itself succeeded; a record that cannot be written stays the old one
+    return true;
+}
 
 int cmdSync(const std::string& server) {
     if (oneSync(server)) return 0;

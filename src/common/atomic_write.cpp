@@ -11,17 +11,17 @@
 
 namespace qc {
 
-WriteResult atomicWrite(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
+Status atomicWrite(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
     size_t slash = path.rfind('/');
     std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string temp = parentDirectory(path) + "/." + base + ".XXXXXX";
     int fd = mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return {false, strerror(errno)};
+    if (fd < 0) return Error{strerror(errno)};
 
     auto fail = [&](int error) {
         close(fd);
         (void)unlink(temp.c_str());
-        return WriteResult{false, strerror(error)};
+        return Error{strerror(error)};
     };
     for (size_t done = 0; done < bytes.size();) {
         ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
@@ -34,14 +34,14 @@ WriteResult atomicWrite(const std::string& path, std::string_view bytes, std::op
     if (close(fd) != 0) {
         int error = errno;
         (void)unlink(temp.c_str());
-        return {false, strerror(error)};
+        return Error{strerror(error)};
     }
     if (rename(temp.c_str(), path.c_str()) != 0) {
         int error = errno;
         (void)unlink(temp.c_str());
-        return {false, strerror(error)};
+        return Error{strerror(error)};
     }
-    return {true, {}};
+    return {};
 }
 
 }  // namespace qc

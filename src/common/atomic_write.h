@@ -7,14 +7,12 @@
 #include <string_view>
 #include <sys/types.h>
 
+#include "common/result.h"
+
 namespace qc {
 
-struct WriteResult {
-    bool ok = false;
-    std::string error;  // the system's description when !ok
-};
-
-// Without a mode the file gets the mode of a plain create (0666 less the umask).
-WriteResult atomicWrite(const std::string& path, std::string_view bytes, std::optional<mode_t> mode = std::nullopt);
+// Without a mode the file gets the mode of a plain create (0666 less the
+// umask). A failure carries the system's description.
+Status atomicWrite(const std::string& path, std::string_view bytes, std::optional<mode_t> mode = std::nullopt);
 
 }  // namespace qc

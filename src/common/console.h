@@ -6,6 +6,8 @@
 namespace qc {
 
 // Writes straight to the descriptor, so every line reaches a log file at once.
+// Never fails outwardly: a line that cannot be written (a terminal that went
+// away, a full disk under the log) is lost and the command goes on.
 void out(std::string_view text);
 void outln(std::string_view text);
 void err(std::string_view text);

@@ -65,42 +65,57 @@ std::optional<std::string> withRegularFile(const std::string& path, Read read) {
 
 // On a Mac a file's owner can mark it immutable or append-only (chflags uchg,
 // uappnd), and then even root cannot delete it; root may clear the flags.
-void clearUserFlags([[maybe_unused]] int dir, [[maybe_unused]] const char* name) {
+// Callers go on either way: a flag that stays makes the deletion fail.
+Status clearUserFlags([[maybe_unused]] int dir, [[maybe_unused]] const char* name) {
 #ifdef __APPLE__
     int fd = openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return;
+    if (fd < 0) return Error{strerror(errno)};
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_flags & (UF_IMMUTABLE | UF_APPEND)))
-        (void)fchflags(fd, st.st_flags & ~static_cast<unsigned>(UF_IMMUTABLE | UF_APPEND));
+    int error = 0;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_flags & (UF_IMMUTABLE | UF_APPEND)) &&
+        fchflags(fd, st.st_flags & ~static_cast<unsigned>(UF_IMMUTABLE | UF_APPEND)) != 0)
+        error = errno;
     close(fd);
+    if (error) return Error{strerror(error)};
 #endif
+    return {};
 }
 
 // Deepest folder the tree walk enters; the state folder holds no folders.
 constexpr int kMaxTreeDepth = 16;
 
-// Deletes what the open directory holds. Each entry is first unlinked as a
-// file (unlink never takes a folder); only what then opens as a directory
-// without following a link is entered, through its descriptor.
-void emptyDirectory(int dir, int depth) {
+// Deletes what the open directory holds, best effort: an entry that cannot
+// go is passed over and the first such failure returned. Each entry is first
+// unlinked as a file (unlink never takes a folder); only what then opens as
+// a directory without following a link is entered, through its descriptor.
+Status emptyDirectory(int dir, int depth) {
     int listed = dup(dir);
     DIR* listing = listed < 0 ? nullptr : fdopendir(listed);
     if (!listing) {
         if (listed >= 0) close(listed);
-        return;
+        return Error{strerror(errno)};
     }
+    Status emptied;
+    auto failed = [&](int error) {
+        if (emptied) emptied = Error{strerror(error)};
+    };
     while (dirent* entry = readdir(listing)) {
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        clearUserFlags(dir, name);
-        if (unlinkat(dir, name, 0) == 0 || depth >= kMaxTreeDepth) continue;
-        int sub = openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (sub < 0) continue;
-        emptyDirectory(sub, depth + 1);
+        (void)clearUserFlags(dir, name);  // a flag that stays shows as the unlink's failure
+        if (unlinkat(dir, name, 0) == 0) continue;
+        int sub = depth < kMaxTreeDepth ? openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
+        if (sub < 0) {
+            failed(errno);
+            continue;
+        }
+        Status inner = emptyDirectory(sub, depth + 1);
         close(sub);
-        (void)unlinkat(dir, name, AT_REMOVEDIR);
+        if (!inner) failed(ENOTEMPTY);
+        if (unlinkat(dir, name, AT_REMOVEDIR) != 0) failed(errno);
     }
     closedir(listing);
+    return emptied;
 }
 
 }  // namespace
@@ -117,19 +132,19 @@ std::optional<std::string> readRegularFileTail(const std::string& path, size_t l
     });
 }
 
-std::optional<std::string> makeDirectories(const std::string& path) {
+Status makeDirectories(const std::string& path) {
     struct stat st;
     if (stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return std::nullopt;
-        return std::string(strerror(EEXIST));
+        if (S_ISDIR(st.st_mode)) return {};
+        return Error{strerror(EEXIST)};
     }
     std::string parent = parentDirectory(path);
     if (!parent.empty() && parent != path) {
-        if (auto error = makeDirectories(parent)) return error;
+        if (Status made = makeDirectories(parent); !made) return made;
     }
-    if (mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) return std::string(strerror(errno));
-    if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::string(strerror(ENOTDIR));
-    return std::nullopt;
+    if (mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) return Error{strerror(errno)};
+    if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return Error{strerror(ENOTDIR)};
+    return {};
 }
 
 std::string parentDirectory(const std::string& path) {
@@ -141,43 +156,44 @@ std::string parentDirectory(const std::string& path) {
     return p.substr(0, slash);
 }
 
-bool removeFile(const std::string& path) {
-    clearUserFlags(AT_FDCWD, path.c_str());
-    return unlink(path.c_str()) == 0;
+Status removeFile(const std::string& path) {
+    (void)clearUserFlags(AT_FDCWD, path.c_str());
+    if (unlink(path.c_str()) != 0) return Error{strerror(errno)};
+    return {};
 }
 
-void removeTree(const std::string& path) {
+Status removeTree(const std::string& path) {
     int dir = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (dir < 0) return;
-    emptyDirectory(dir, 0);
+    if (dir < 0) return Error{strerror(errno)};
+    // What could not be emptied keeps the folder, and rmdir says so.
+    (void)emptyDirectory(dir, 0);
     close(dir);
     // rmdir takes neither a file nor a link put in the folder's place.
-    (void)rmdir(path.c_str());
+    if (rmdir(path.c_str()) != 0) return Error{strerror(errno)};
+    return {};
 }
 
-std::optional<std::string> copyProgram(const std::string& from, const std::string& to) {
+Status copyProgram(const std::string& from, const std::string& to) {
     int fd = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return std::string(strerror(errno));
+    if (fd < 0) return Error{strerror(errno)};
     struct stat st;
     std::optional<std::string> bytes;
     int error = fstat(fd, &st) != 0 ? errno : !S_ISREG(st.st_mode) ? EINVAL : 0;
     if (!error && !(bytes = readAll(fd, st, std::numeric_limits<size_t>::max()))) error = errno;
     close(fd);
-    if (error) return std::string(strerror(error));
+    if (error) return Error{strerror(error)};
     // Written whole beside the target (created for the owner alone) and
     // renamed over it: a run racing this one never finds a half-copied
     // program, nor a file in the way. A setuid or setgid bit of the source,
     // or its write bits for others, never reaches the copy, not even briefly.
-    WriteResult written = atomicWrite(to, *bytes, 0755);
-    if (!written.ok) return written.error;
-    return std::nullopt;
+    return atomicWrite(to, *bytes, 0755);
 }
 
-bool createEmptyFile(const std::string& path, mode_t mode) {
+Status createEmptyFile(const std::string& path, mode_t mode) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0) return false;
+    if (fd < 0) return Error{strerror(errno)};
     close(fd);
-    return true;
+    return {};
 }
 
 mode_t defaultFileMode() {

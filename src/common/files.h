@@ -8,6 +8,8 @@
 #include <string>
 #include <sys/types.h>
 
+#include "common/result.h"
+
 namespace qc {
 
 // True when anything exists at the path (links followed).
@@ -20,26 +22,26 @@ std::optional<std::string> readRegularFile(const std::string& path,
 // The last lastBytes of a regular file (all of it when smaller); absent as above.
 std::optional<std::string> readRegularFileTail(const std::string& path, size_t lastBytes);
 
-// Creates a directory and its missing parents with the default mode.
-// Returns an error description on failure.
-std::optional<std::string> makeDirectories(const std::string& path);
+// Creates a directory and its missing parents with the default mode; a
+// failure carries the system's description.
+Status makeDirectories(const std::string& path);
 
 std::string parentDirectory(const std::string& path);
 
-// Deletes anything but a directory (a directory stays, whatever it holds);
-// false when nothing was deleted.
-bool removeFile(const std::string& path);
+// Deletes anything but a directory (a directory stays, whatever it holds).
+Status removeFile(const std::string& path);
 // Deletes a directory with everything in it, best effort, walking it by
 // descriptors: a folder swapped for a link during the walk is never entered.
-void removeTree(const std::string& path);
+// Fails when the folder itself is still there afterwards.
+Status removeTree(const std::string& path);
 
 // Copies a program, atomically; the copy has mode 0755 whatever the source's
-// (never setuid or setgid). Returns an error description on failure.
-std::optional<std::string> copyProgram(const std::string& from, const std::string& to);
+// (never setuid or setgid).
+Status copyProgram(const std::string& from, const std::string& to);
 
 // Creates a new empty file (never through a symbolic link, never over an
-// existing file); false when it could not be made.
-bool createEmptyFile(const std::string& path, mode_t mode);
+// existing file).
+Status createEmptyFile(const std::string& path, mode_t mode);
 
 // The mode a plain create gives a new file: 0666 less the umask.
 mode_t defaultFileMode();

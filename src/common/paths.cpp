@@ -2,8 +2,7 @@
 
 #include <unistd.h>
 #include <utility>
-
-#include "common/process.h"
+#include <vector>
 
 namespace qc {
 
@@ -13,6 +12,27 @@ Paths gPaths;
 
 std::string Paths::rooted(const std::string& path) const {
     return kTestRoot ? *kTestRoot + path : path;
+}
+
+std::string standardizedPath(const std::string& cwd, const std::string& path) {
+    if (!path.empty() && path.front() == '/') return path;
+    std::string joined = cwd + "/" + path;
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= joined.size()) {
+        size_t end = joined.find('/', start);
+        if (end == std::string::npos) end = joined.size();
+        std::string part = joined.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(std::move(part));
+        }
+        start = end + 1;
+    }
+    std::string result;
+    for (const auto& part : parts) result += "/" + part;
+    return result.empty() ? "/" : result;
 }
 
 Paths buildPaths(const PathInputs& in) {

@@ -52,6 +52,11 @@ struct PathInputs {
 
 Paths buildPaths(const PathInputs& in);
 
+// The running tool's path as selfPath gives it: an absolute path stays as it
+// is; a relative one is joined onto the working directory, and "." and ".."
+// are resolved without looking at the file system.
+std::string standardizedPath(const std::string& cwd, const std::string& path);
+
 // The paths of this process, set once by main before the command runs.
 const Paths& paths();
 void setPaths(Paths p);

@@ -14,8 +14,4 @@ struct RunResult {
 
 RunResult run(const std::string& path, const std::vector<std::string>& arguments);
 
-// An absolute path stays as it is; a relative one is joined onto the working
-// directory, and "." and ".." are resolved without looking at the file system.
-std::string standardizedPath(const std::string& cwd, const std::string& path);
-
 }  // namespace qc

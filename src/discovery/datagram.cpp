@@ -43,8 +43,9 @@ int64_t integerOr(const nlohmann::json& object, const char* key) {
 std::string randomNonce() {
     static constexpr char kAlphabet[] = "0123456789abcdef";
     uint64_t words[8] = {};
-    // A predictable nonce would let anyone forge replies: without
-    // getentropy, the library's own secure source draws the words.
+    // A predictable nonce would let anyone forge replies. The words come from
+    // the kernel's random source; should getentropy fail, the library's own
+    // secure source draws them instead.
     if (getentropy(words, sizeof words) != 0) {
         std::random_device device;
         for (uint64_t& word : words) word = (uint64_t{device()} << 32) | device();

@@ -2,7 +2,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <ifaddrs.h>
 #include <map>
@@ -66,12 +66,9 @@ std::vector<std::string> broadcastTargets() {
     return {targets.begin(), targets.end()};
 }
 
-Discovery discover(int64_t timeoutMs) {
+Result<Discovery> discover(int64_t timeoutMs) {
     int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0) {
-        perror("socket");
-        return {};
-    }
+    if (fd < 0) return Error{std::string("socket: ") + strerror(errno)};
     int on = 1;
     timeval timeout{0, kReceiveTimeoutMicros};
     (void)setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
 #include "discovery/datagram.h"
 
 namespace qc {
@@ -19,7 +20,9 @@ struct Discovery {
     uint64_t notKept = 0;                   // further servers that answered, each counted once
 };
 
-Discovery discover(int64_t timeoutMs = kDiscoveryTimeoutMs);
+// Fails only when the socket cannot be opened ("socket: " and the system's
+// reason); callers then go on as if nobody had answered.
+Result<Discovery> discover(int64_t timeoutMs = kDiscoveryTimeoutMs);
 std::vector<std::string> broadcastTargets();
 
 }  // namespace qc

@@ -1,16 +1,13 @@
 #include "discovery/listing.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <locale.h>
-#include <unistd.h>
 #include <wctype.h>
 
 #ifdef __APPLE__
 #include <xlocale.h>
 #endif
 
-#include "common/console.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "discovery/exchange.h"
@@ -35,20 +32,6 @@ char32_t lowerCodePoint(char32_t cp) {
     if (cp < 0x80) return cp >= 'A' && cp <= 'Z' ? cp + 32 : cp;
     locale_t locale = caseLocale();
     return locale ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), locale)) : cp;
-}
-
-// One line from standard input, without its line break; end of input is empty.
-std::string readInputLine() {
-    std::string line;
-    char c;
-    for (;;) {
-        ssize_t n = read(STDIN_FILENO, &c, 1);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0 || c == '\n') break;
-        line += c;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
 }
 
 std::string countedClients(int64_t clients) {
@@ -83,11 +66,13 @@ void sortByName(std::vector<DiscoveredServer>& servers) {
     for (auto& entry : keyed) servers.push_back(std::move(entry.second));
 }
 
-std::vector<DiscoveredServer> availableServers() {
-    std::vector<DiscoveredServer> servers = discover().servers;
+Result<std::vector<DiscoveredServer>> availableServers() {
+    Result<Discovery> found = discover();
+    if (!found) return Error{found.error()};
+    std::vector<DiscoveredServer>& servers = found->servers;
     std::erase_if(servers, [](const DiscoveredServer& s) { return !s.available(); });
     sortByName(servers);
-    return servers;
+    return std::move(servers);
 }
 
 std::string serverLine(size_t position, const DiscoveredServer& s) {
@@ -100,33 +85,10 @@ std::string unavailableLine(const DiscoveredServer& s) {
     return "  [-] " + s.name + "  \u2014  " + s.address + "  (unavailable: " + reason + ")";
 }
 
-void printServers(const std::vector<DiscoveredServer>& servers) {
-    for (size_t i = 0; i < servers.size(); ++i) outln(serverLine(i + 1, servers[i]));
-}
-
 std::optional<size_t> parseSelection(const std::string& line, size_t count) {
     auto number = parseInt64(trimBlanks(line));
     if (!number || *number < 1 || static_cast<uint64_t>(*number) > count) return std::nullopt;
     return static_cast<size_t>(*number);
-}
-
-ServerChoice resolveServer(const std::optional<std::string>& server, const std::optional<std::string>& name) {
-    // A given address is used as it stands, without any network traffic.
-    if (server) return {*server, name, ""};
-
-    std::vector<DiscoveredServer> servers = availableServers();
-    if (servers.empty()) return {"", std::nullopt, "No Quorvandel servers found. Use:  install --server <ip>"};
-    if (servers.size() == 1) {
-        outln("Found " + servers[0].name + " at " + servers[0].address + ".");
-        return {servers[0].address, servers[0].name, ""};
-    }
-    outln("Select a server:");
-    printServers(servers);
-    out("Number: ");
-    auto choice = parseSelection(readInputLine(), servers.size());
-    if (!choice) return {"", std::nullopt, "Invalid selection."};
-    const DiscoveredServer& chosen = servers[*choice - 1];
-    return {chosen.address, chosen.name, ""};
 }
 
 }  // namespace qc

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
 #include "discovery/datagram.h"
 
 namespace qc {
@@ -14,21 +15,13 @@ std::string lowercasedName(const std::string& name);
 // Stable sort by lower-cased name, compared by code point.
 void sortByName(std::vector<DiscoveredServer>& servers);
 
-std::vector<DiscoveredServer> availableServers();
+// The servers that can take this Mac, in name order; a failure as discover's.
+Result<std::vector<DiscoveredServer>> availableServers();
+// A numbered line of the listing, and the line of a server that is not available.
 std::string serverLine(size_t position, const DiscoveredServer& server);
 std::string unavailableLine(const DiscoveredServer& server);
-void printServers(const std::vector<DiscoveredServer>& servers);
 
-// The server install points the Mac at.
-struct ServerChoice {
-    std::string ip;
-    std::optional<std::string> name;
-    std::string error;  // the line that says why there is none; empty on success
-};
 // The typed number at the prompt, 1-based within count; absent when invalid.
 std::optional<size_t> parseSelection(const std::string& line, size_t count);
-// The address given (with its name), the only available server, or the one
-// the user picks from a numbered list.
-ServerChoice resolveServer(const std::optional<std::string>& server, const std::optional<std::string>& name);
 
 }  // namespace qc

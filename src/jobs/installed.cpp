@@ -1,34 +1,36 @@
 #include "jobs/installed.h"
 
 #include "common/files.h"
-#include "common/ownership.h"
 #include "common/paths.h"
+#include "common/platform.h"
 #include "common/process.h"
 
 namespace qc {
 
-std::optional<std::string> installProgram() {
+Status installProgram() {
     const Paths& p = paths();
     const std::string& installed = p.kInstalledBin;
     const std::string& self = p.kSelfPath;
     if (self != installed) {
-        if (!pathExists(self)) return "error: can't locate this tool at " + self + ". Run install with its full path.";
+        if (!pathExists(self))
+            return Error{"error: can't locate this tool at " + self + ". Run install with its full path."};
         // The copy replaces an older one in a single rename: deleting that
         // first would leave a moment without a program, in which a second
         // install running at the same time finds nothing to try.
-        auto error = makeDirectories(p.kInstalledDir);
-        if (!error) error = copyProgram(self, installed);
-        if (error) return "error: could not install binary to " + installed + ": " + *error;
+        Status copied = makeDirectories(p.kInstalledDir);
+        if (copied) copied = copyProgram(self, installed);
+        if (!copied) return Error{"error: could not install binary to " + installed + ": " + copied.error()};
     }
-    giveToRootWheel(installed, "755");
-    (void)run("/usr/bin/xattr", {"-dr", "com.apple.quarantine", installed});
+    // Their results are not looked at: the trial run below is the proof.
+    (void)platform().giveToRootWheel(installed, "755");
+    (void)platform().clearQuarantine(installed);
 
     // The jobs run this copy: prove that it starts.
     RunResult trial = run(installed, {"--help"});
-    if (trial.code == 0) return std::nullopt;
-    return "error: installed binary at " + installed + " did not execute (code " + std::to_string(trial.code) +
-           "). On an offline Mac, Gatekeeper may block it \u2014 run 'xattr -dr com.apple.quarantine " + installed +
-           "' and retry.";
+    if (trial.code == 0) return {};
+    return Error{"error: installed binary at " + installed + " did not execute (code " + std::to_string(trial.code) +
+                 "). On an offline Mac, Gatekeeper may block it \u2014 run 'xattr -dr com.apple.quarantine " +
+                 installed + "' and retry."};
 }
 
 }  // namespace qc

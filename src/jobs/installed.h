@@ -1,13 +1,12 @@
 // The installed copy of the tool that both jobs run.
 #pragma once
 
-#include <optional>
-#include <string>
+#include "common/result.h"
 
 namespace qc {
 
 // Puts the running tool at its installed place and proves the copy runs;
 // the error line when it could not.
-std::optional<std::string> installProgram();
+Status installProgram();
 
 }  // namespace qc

@@ -3,8 +3,8 @@
 #include "common/atomic_write.h"
 #include "common/clock.h"
 #include "common/files.h"
-#include "common/ownership.h"
 #include "common/paths.h"
+#include "common/platform.h"
 #include "common/process.h"
 #include "common/text.h"
 
@@ -38,24 +38,21 @@ Plist jobPlist(const JobSpec& job) {
     return dict;
 }
 
-std::optional<std::string> writeJobPlist(plist_t dict, const std::string& path) {
-    auto error = makeDirectories(parentDirectory(path));
-    if (!error) error = makeDirectories(parentDirectory(paths().kLogPath));
-    if (!error) {
-        WriteResult written = atomicWrite(path, toXml(dict));
-        if (!written.ok) error = written.error;
-    }
+Status writeJobPlist(plist_t dict, const std::string& path) {
+    Status written = makeDirectories(parentDirectory(path));
+    if (written) written = makeDirectories(parentDirectory(paths().kLogPath));
+    if (written) written = atomicWrite(path, toXml(dict));
     // The message names the job's file even when the log's folder failed.
-    if (error) return "error: cannot write " + path + ": " + *error;
-    giveToRootWheel(path, "644");
-    return std::nullopt;
+    if (!written) return Error{"error: cannot write " + path + ": " + written.error()};
+    (void)platform().giveToRootWheel(path, "644");  // launchd itself refuses a file it does not like
+    return {};
 }
 
 bool jobIsLoaded(const std::string& label) {
     return run(kLaunchctl, {"print", serviceTarget(label)}).code == 0;
 }
 
-LoadResult loadJob(const std::string& label, const std::string& plist) {
+Status loadJob(const std::string& label, const std::string& plist) {
     const std::string target = serviceTarget(label);
     (void)run(kLaunchctl, {"bootout", target});
     // launchd takes a moment to let go of the old instance.
@@ -67,11 +64,11 @@ LoadResult loadJob(const std::string& label, const std::string& plist) {
     std::string detail;
     for (int attempt = 0; attempt < kBootstrapAttempts; ++attempt) {
         RunResult bootstrap = run(kLaunchctl, {"bootstrap", paths().kDomain, plist});
-        if (jobIsLoaded(label)) return {true, ""};
+        if (jobIsLoaded(label)) return {};
         detail = std::string(trimBlanksAndNewlines(bootstrap.out));
         sleepFor(kBootstrapPause);
     }
-    return {false, detail};
+    return Error{detail};
 }
 
 std::optional<ConfiguredJob> configuredJob() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/plist.h"
+#include "common/result.h"
 
 namespace qc {
 
@@ -23,14 +24,12 @@ struct JobSpec {
 };
 Plist jobPlist(const JobSpec& job);
 
-// Writes the property list; the "error: cannot write" line on failure.
-std::optional<std::string> writeJobPlist(plist_t dict, const std::string& path);
+// Writes the property list, root:wheel 644; the "error: cannot write" line on failure.
+Status writeJobPlist(plist_t dict, const std::string& path);
 
-struct LoadResult {
-    bool ok = false;
-    std::string detail;
-};
-LoadResult loadJob(const std::string& label, const std::string& plist);
+// Reloads the job from its file. A failure carries launchctl's own words
+// (the detail, which may be empty).
+Status loadJob(const std::string& label, const std::string& plist);
 bool jobIsLoaded(const std::string& label);
 std::string serviceTarget(const std::string& label);
 

@@ -1,16 +1,17 @@
+#include "settime/grant.h"
+
 #include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "common/atomic_write.h"
 #include "common/files.h"
-#include "common/ownership.h"
 #include "common/paths.h"
+#include "common/platform.h"
 #include "common/plist.h"
 #include "common/process.h"
+#include "common/state_dir.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
-#include "settime/settime.h"
 
 namespace qc {
 
@@ -31,33 +32,34 @@ std::optional<uint32_t> parseUserId(std::string_view text) {
 
 }  // namespace
 
-GrantResult allowSetTime(const std::string& userText) {
+Result<uint32_t> allowSetTime(const std::string& userText) {
     const Paths& t = paths();
     auto uid = parseUserId(userText);
     if (!uid || *uid == 0 || !getpwuid(*uid))
-        return {
-            0, "error: \"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this)."};
-    if (auto error = installProgram()) return {0, *error};
-    ensureStateDir();
+        return Error{"error: \"" + userText +
+                     "\" is not a user of this Mac (give the numeric id; root does not need this)."};
+    if (Status installed = installProgram(); !installed) return Error{installed.error()};
+    (void)ensureStateDir();  // a folder that cannot be made shows as the request file's failure
 
     // A new, empty request file that only the granted user may write.
     const std::string& request = t.kSetTimeRequestPath;
-    (void)removeFile(request);
-    if (!createEmptyFile(request, 0600)) return {0, "error: cannot create " + request + "."};
-    if (!t.testMode()) (void)chown(request.c_str(), *uid, 0);
+    (void)removeFile(request);  // an old request and its owner go; there may be none
+    if (!createEmptyFile(request, 0600)) return Error{"error: cannot create " + request + "."};
+    // Neither is reported: a request the user cannot write is never served.
+    (void)platform().setOwner(request, *uid, 0);
     (void)chmod(request.c_str(), 0600);
 
     Plist grant = newDict();
     setInteger(grant.get(), "uid", *uid);
+    // Not reported either: without a readable grant, no request is served.
     (void)atomicWrite(t.kSetTimeGrantPath, toXml(grant.get()), 0644);
 
     Plist job = jobPlist({t.kSetTimeLabel, {"set-time-from-request"}, t.kSetTimeRequestPath, std::nullopt});
-    if (auto error = writeJobPlist(job.get(), t.kSetTimePlistPath)) return {0, *error};
-    LoadResult loaded = loadJob(t.kSetTimeLabel, t.kSetTimePlistPath);
-    if (!loaded.ok)
-        return {0, "error: the set-the-clock job did not load" +
-                       (loaded.detail.empty() ? "." : " (" + loaded.detail + ").")};
-    return {*uid, ""};
+    if (Status written = writeJobPlist(job.get(), t.kSetTimePlistPath); !written) return Error{written.error()};
+    if (Status loaded = loadJob(t.kSetTimeLabel, t.kSetTimePlistPath); !loaded)
+        return Error{"error: the set-the-clock job did not load" +
+                     (loaded.error().empty() ? "." : " (" + loaded.error() + ").")};
+    return *uid;
 }
 
 void forbidSetTime(bool keepAnswer) {

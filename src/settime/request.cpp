@@ -1,6 +1,5 @@
-// The set-the-clock job: root acting on a file an ordinary user writes.
-// Everything about the request is checked on the opened descriptor, and a
-// request that fails a check of origin or form leaves no trace.
+#include "settime/request.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,13 +7,12 @@
 
 #include "common/atomic_write.h"
 #include "common/clock.h"
-#include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
 #include "common/plist.h"
-#include "common/time_text.h"
+#include "settime/grant.h"
 #include "settime/request_rules.h"
-#include "settime/settime.h"
+#include "settime/set_clock.h"
 
 namespace qc {
 
@@ -40,40 +38,41 @@ std::optional<std::string> readRequestBytes(int fd) {
 
 }  // namespace
 
-void cmdSetTimeFromRequest() {
+std::optional<RequestAnswer> serveRequest() {
     const Paths& t = paths();
 
     Plist grant = readPlistDict(t.kSetTimeGrantPath);
     auto uid = dictInteger(grant.get(), "uid");
-    if (!uid) return;
+    if (!uid) return std::nullopt;
 
     // No link is followed, and a FIFO cannot hold the open.
     Descriptor request{open(t.kSetTimeRequestPath.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    if (request.fd < 0) return;
+    if (request.fd < 0) return std::nullopt;
     struct stat st;
     if (fstat(request.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1 ||
         static_cast<int64_t>(st.st_uid) != *uid || st.st_size < 1 || st.st_size > static_cast<off_t>(kMaxRequestBytes))
-        return;
+        return std::nullopt;
     auto bytes = readRequestBytes(request.fd);
-    if (!bytes) return;
+    if (!bytes) return std::nullopt;
     auto parsed = parseRequest(*bytes);
-    if (!parsed) return;
-    if (isAnsweredIn(*parsed, readRegularFile(t.kSetTimeResultPath, kMaxResultBytes))) return;
+    if (!parsed) return std::nullopt;
+    if (isAnsweredIn(*parsed, readRegularFile(t.kSetTimeResultPath, kMaxResultBytes))) return std::nullopt;
 
     auto answer = [&](const std::string& status, const std::string& words) {
+        // An answer that cannot be written is lost; the log line still tells.
         (void)atomicWrite(t.kSetTimeResultPath, parsed->nonce + " " + status + " " + words + "\n", 0644);
         (void)chmod(t.kSetTimeResultPath.c_str(), 0644);
-        outln(nowText() + " quorvandel-connect: set-time request from user " + std::to_string(*uid) + ": " + status +
-              " " + words);
+        return RequestAnswer{*uid, status, words};
     };
     if (!isFresh(nowSeconds(), static_cast<int64_t>(st.st_mtime), kRequestFreshSeconds))
         return answer("refused", "the request was not made just now.");
     if (parsed->command == "revoke") {
-        answer("revoked", "this Mac asks for an administrator password again.");
-        return forbidSetTime(true);
+        RequestAnswer revoked = answer("revoked", "this Mac asks for an administrator password again.");
+        forbidSetTime(true);
+        return revoked;
     }
-    ClockResult result = setClock(parsed->command);
-    answer(result.ok ? "ok" : "refused", result.words);
+    Result<std::string> set = setClock(parsed->command);
+    return set ? answer("ok", *set) : answer("refused", set.error());
 }
 
 }  // namespace qc

@@ -1,28 +1,36 @@
-// The Mac's network time server and automatic-time switch: systemsetup, or
-// the property-list store of test mode.
+// The Mac's time settings around a setup: saved once before the first
+// install, shown by status, and put back by remove. The settings themselves
+// are read and changed through the platform.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "common/plist.h"
+#include "common/result.h"
 
 namespace qc {
 
-// The value after the label on the first output line that holds it.
-std::optional<std::string> systemsetupValueIn(const std::string& output, const std::string& label);
-std::optional<std::string> systemsetupValue(const std::string& flag, const std::string& prefix);
-// The automatic-time switch from the output of -getusingnetworktime.
-std::optional<bool> networkTimeSwitchIn(const std::string& output);
+// Apple's default network time server, which remove sets when nothing was saved.
+inline constexpr const char* kAppleDefaultTimeServer = "time.apple.com";
 
-// The test store as a dictionary (empty when missing or unreadable).
-Plist fakeSettings();
-// Writes one key into the test store; takes ownership of value.
-void setFakeSetting(const char* key, plist_t value);
+struct SavedSettings {
+    std::optional<std::string> timeServer;
+    std::optional<bool> automatic;
+};
 
-std::optional<std::string> currentTimeServer();
-void setTimeServer(const std::string& host);
-std::optional<bool> usingNetworkTime();
-void setUsingNetworkTime(bool on);
+// The record of the settings from before setup; absent without a readable one.
+std::optional<SavedSettings> savedSettings();
+// Reads the Mac's settings now and records what could be read; no record is
+// made when nothing could.
+Status saveSettingsBeforeSetup();
+
+// The server remove set, and whether it came from the record.
+struct Restored {
+    std::string server;
+    bool fromRecord = false;
+};
+// Puts back the recorded time server (Apple's default without one) and a
+// recorded "off" of automatic time. Each change is tried; none is reported.
+Restored restoreSettings();
 
 }  // namespace qc

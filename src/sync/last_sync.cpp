@@ -3,19 +3,21 @@
 #include "common/atomic_write.h"
 #include "common/clock.h"
 #include "common/files.h"
-#include "common/ownership.h"
 #include "common/paths.h"
-#include "common/process.h"
+#include "common/platform.h"
+#include "common/state_dir.h"
 #include "common/text.h"
 #include "common/utf8.h"
 
 namespace qc {
 
-void recordLastSync() {
-    ensureStateDir();
+Status recordLastSync() {
+    // A folder that cannot be made shows as the write's failure.
+    (void)ensureStateDir();
     const std::string& path = paths().kLastSyncPath;
-    (void)atomicWrite(path, std::to_string(nowWholeSeconds()) + "\n", 0644);
-    (void)run("/bin/chmod", {"644", path});
+    Status written = atomicWrite(path, std::to_string(nowWholeSeconds()) + "\n", 0644);
+    (void)platform().changeMode(path, "644");  // the write already gave it this mode
+    return written;
 }
 
 std::optional<int64_t> parseLastSync(const std::string& text) {

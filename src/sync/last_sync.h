@@ -6,12 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "common/result.h"
+
 namespace qc {
 
 // A larger record reads as unreadable.
 inline constexpr size_t kMaxLastSyncBytes = 1024;
 
-void recordLastSync();
+Status recordLastSync();
 std::optional<int64_t> lastSyncRecord();
 // The record's rule applied to a file's text.
 std::optional<int64_t> parseLastSync(const std::string& text);

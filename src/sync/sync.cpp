@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-#include "common/console.h"
-#include "common/paths.h"
-#include "common/process.h"
+#include "common/platform.h"
 #include "common/text.h"
 #include "common/time_text.h"
-#include "sync/last_sync.h"
 
 namespace qc {
 
@@ -35,18 +32,10 @@ std::vector<std::string> sntpLinesToPrint(std::string_view output, int code) {
     return messages;
 }
 
-bool oneSync(const std::string& server) {
-    const Paths& t = paths();
+SyncAttempt attemptSync(const std::string& server) {
     const std::string stamp = nowText();
-    const std::string program = t.kSntpStandIn.value_or("/usr/bin/sntp");
-    const std::vector<std::string> arguments =
-        t.testMode() ? std::vector<std::string>{server} : std::vector<std::string>{"-sS", server};
-    RunResult result = run(program, arguments);
-    outln(stamp + " quorvandel-connect: sync against " + server + " (exit " + std::to_string(result.code) + ")");
-    for (const auto& line : sntpLinesToPrint(result.out, result.code)) outln(line);
-    if (result.code != 0) return false;
-    recordLastSync();
-    return true;
+    RunResult result = platform().runSntp(server);
+    return {stamp, result.code, sntpLinesToPrint(result.out, result.code)};
 }
 
 }  // namespace qc

@@ -1,8 +1,7 @@
-// How long ago the system booted.
+#include "sync/uptime.h"
+
 #include <cmath>
 #include <ctime>
-
-#include "sync/sync.h"
 
 #ifdef __APPLE__
 #include <sys/sysctl.h>

@@ -40,8 +40,9 @@ start_ntp() {
   wait_for "grep -q ' $hex:007B ' /proc/net/udp"
 }
 
-# An executable script for nobody, e.g. an sntp stand-in: sntp_script NAME BODY.
-sntp_script() { printf '#!/bin/sh\n%s\n' "$2" >"$WORK/$1" && chmod 755 "$WORK/$1"; }
+# A shell script $WORK/NAME that nobody may run (an sntp stand-in, a writer of
+# requests): script_file NAME BODY.
+script_file() { printf '#!/bin/sh\n%s\n' "$2" >"$WORK/$1" && chmod 755 "$WORK/$1"; }
 
 # A fault of the launchctl stand-in: fault NAME [CONTENT].
 fault() { printf '%s' "${2:-}" >/run/quorvandel-standins/launchd/"$1"; chmod 666 /run/quorvandel-standins/launchd/"$1"; }

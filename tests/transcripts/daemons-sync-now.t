@@ -1,7 +1,7 @@
 #! sandbox: --supervise
 # The sync job really runs: at load, and whenever anyone touches sync-now.
 = QUORVANDEL_CONNECT_TEST_SNTP=/tmp/sntp
-% sntp_script sntp 'echo "sntp: asked $1"' && cp "$WORK/sntp" /tmp/sntp
+% script_file sntp 'echo "sntp: asked $1"' && cp "$WORK/sntp" /tmp/sntp
 % as_nobody "$TOOL" install --server 127.0.0.1 --interval 600 | tail -1
 | quorvandel-connect-result: synced
 # RunAtLoad: the job's own first sync, racing install's, lands in the log.

@@ -1,6 +1,6 @@
 # How install names the server and the interval, what it saves of settings
 # it can only partly read, and how it restores the sync-now file.
-% sntp_script sntp-ok 'exit 0'
+% script_file sntp-ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-ok
 
 # No settings can be read: nothing is saved. An empty name is still a name.

@@ -17,7 +17,7 @@ $ install --server 127.0.0.9 --interval 90
 
 # A client that fails at once. The server has a name, but the lines about the
 # sync carry the bare address; the job is reloaded with the new server.
-% sntp_script sntp-fails 'echo "sntp: no reply from $1"; exit 2'
+% script_file sntp-fails 'echo "sntp: no reply from $1"; exit 2'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-fails
 $ install --server 10.0.0.5 --name "Lab clock"
 | Setting up Quorvandel Connect -> "Lab clock" (10.0.0.5), every 30 minutes

@@ -37,7 +37,7 @@ $ allow-set-time --user 65534
 | same calls
 
 # The sync job, in a domain of our choosing, with the test environment passed on.
-% sntp_script ok 'exit 0'
+% script_file ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
 = QUORVANDEL_CONNECT_TEST_DOMAIN=user/65534
 % rm /run/quorvandel-standins/launchd/calls.log

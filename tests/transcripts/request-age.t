@@ -2,7 +2,7 @@
 # handler's run, in either direction; otherwise it is answered, not executed.
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+% script_file ask 'printf "$@" >"$STATE/set-time-request"'
 
 % as_nobody "$WORK/ask" '2026-10-09T21:07:38Z cccc0025\n' && age "$STATE/set-time-request" 25
 $ set-time-from-request

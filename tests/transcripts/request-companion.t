@@ -3,7 +3,7 @@
 # runs the handler, whose line goes to the log.
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+% script_file ask 'printf "$@" >"$STATE/set-time-request"'
 % as_nobody "$WORK/ask" '2026-10-09T21:07:38Z 0123456789abcdef0123456789abcdef\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:38Z (self-test: not really)

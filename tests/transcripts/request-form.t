@@ -2,7 +2,7 @@
 # not seen before: all dropped without an answer or a log line.
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+% script_file ask 'printf "$@" >"$STATE/set-time-request"'
 
 # Each runs silently with exit code 0, or the loop shows what it printed:
 # bytes that are not UTF-8 (an invalid byte, an overlong space, a lone

@@ -4,7 +4,7 @@
 # log line (the answer file is written only with it: checked at the end).
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+% script_file ask 'printf "$@" >"$STATE/set-time-request"'
 
 # A symbolic link at the request path, to a file the user owns.
 % as_nobody sh -c 'printf "2026-10-09T21:07:38Z aaaa0001\n" >"$WORK/mine" && rm "$STATE/set-time-request" && ln -s "$WORK/mine" "$STATE/set-time-request"'

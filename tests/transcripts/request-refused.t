@@ -2,7 +2,7 @@
 # its words, and logged.
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+% script_file ask 'printf "$@" >"$STATE/set-time-request"'
 % printf '1791580058\n' >"$STATE/last-sync"
 
 # One second before the last sync (its very second passes: settime-by-hand.t).

@@ -2,7 +2,7 @@
 # answered like any stale request and the grant stays.
 $ allow-set-time --user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% sntp_script ask 'printf "$@" >"$STATE/set-time-request"'
+% script_file ask 'printf "$@" >"$STATE/set-time-request"'
 
 % as_nobody "$WORK/ask" 'revoke eeee0001\n' && age "$STATE/set-time-request" 35
 $ set-time-from-request

@@ -3,7 +3,7 @@
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/slow-sntp
 # The Mac's settings can be read, so whichever install saves them first leaves a record.
 % settings_store "$(settings 10.0.0.9 true)"
-% sntp_script slow-sntp 'sleep 0.2; echo "sntp: answered by $1"'
+% script_file slow-sntp 'sleep 0.2; echo "sntp: answered by $1"'
 % for n in 1 2; do (as_nobody "$TOOL" install --server 127.0.0.$n; echo "exit $?") >"$WORK/$n" 2>&1 & done; wait
 + grep -hE '^(Done|quorvandel-connect-result|exit)' "$WORK/1" "$WORK/2"
 | Done. This Mac syncs with 127.0.0.1 at startup and every 30 minutes.

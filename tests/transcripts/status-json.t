@@ -14,7 +14,7 @@
 | exit 1
 
 # Set up in full: job, saved settings, a sync, the grant, a log.
-% sntp_script sntp 'exit 0'
+% script_file sntp 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
 % settings_store "$(settings time.apple.com true)"
 % as_nobody "$TOOL" install --server 10.0.0.5 --interval 900 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null

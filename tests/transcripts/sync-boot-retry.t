@@ -1,7 +1,7 @@
 #! sandbox: --uptime 20
 # Right after a boot a failed sync is retried 30 s later; here the server
 # answers the first retry.
-% sntp_script flaky "if [ -e '$WORK/tried' ]; then exit 0; fi; touch '$WORK/tried'; echo 'sntp: no answer from 10.0.0.5'; exit 1"
+% script_file flaky "if [ -e '$WORK/tried' ]; then exit 0; fi; touch '$WORK/tried'; echo 'sntp: no answer from 10.0.0.5'; exit 1"
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/flaky
 % as_nobody "$TOOL" sync --server 10.0.0.5 >"$WORK/out"; echo "exit $?"; cat "$WORK/out"
 | exit 0

@@ -1,6 +1,6 @@
 # What one sync prints, judged by the stand-in's exit status and output.
 # The stand-in gets the server as its only argument, with no shell between.
-% sntp_script args 'printf "%s argument(s):" "$#"; printf " [%s]" "$@"; echo'
+% script_file args 'printf "%s argument(s):" "$#"; printf " [%s]" "$@"; echo'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/args
 $ sync --server 'a b;$(c)'
 | {time} quorvandel-connect: sync against a b;$(c) (exit 0)
@@ -12,7 +12,7 @@ $ sync --server -sS
 # (Success with no output, and its record: sync-record.) A failure ends at
 # once (the machine is long booted) and keeps the old record (checked last).
 % echo 1000000000 >"$STATE/last-sync"
-% sntp_script four 'printf "  one  \n\n\ttwo\t\n   \nthree sntp: x\nfour\n"; exit 3'
+% script_file four 'printf "  one  \n\n\ttwo\t\n   \nthree sntp: x\nfour\n"; exit 3'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/four
 $ sync --server 10.0.0.5
 | {time} quorvandel-connect: sync against 10.0.0.5 (exit 3)
@@ -24,7 +24,7 @@ $ sync --server 10.0.0.5
 
 # From five lines on, a failure shows each "sntp: " message once, from the
 # marker on (the rule in full: the SntpOutput unit tests).
-% sntp_script six 'printf "sntp: no answer\n2026-10-09 21:07:38 sntp: lookup failed for x\n  sntp: no answer  \nretrying\nsntp: no answer\n"; exit 1'
+% script_file six 'printf "sntp: no answer\n2026-10-09 21:07:38 sntp: lookup failed for x\n  sntp: no answer  \nretrying\nsntp: no answer\n"; exit 1'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/six
 $ sync --server 10.0.0.5
 | {time} quorvandel-connect: sync against 10.0.0.5 (exit 1)

@@ -1,6 +1,6 @@
 # The last-sync record: whole seconds and a line feed, replaced whole with
 # mode 644 in a state folder of mode 755, whatever the umask.
-% sntp_script ok 'exit 0'
+% script_file ok 'exit 0'
 = QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
 % mkdir -p "$STATE" && ln -s "$WORK/elsewhere" "$STATE/last-sync" && chown -R nobody:nogroup "$ROOT/Library"
 % as_nobody sh -c 'umask 077; exec "$0" sync --server 10.0.0.5' "$TOOL"
@@ -26,7 +26,7 @@
 | 644 nobody:nogroup
 
 # The time text is taken before sntp runs.
-% sntp_script slow "sleep 1.1; date -u +%Y-%m-%dT%H:%M:%SZ >'$WORK/finished'"
+% script_file slow "sleep 1.1; date -u +%Y-%m-%dT%H:%M:%SZ >'$WORK/finished'"
 % as_nobody env QUORVANDEL_CONNECT_TEST_SNTP="$WORK/slow" "$TOOL" sync --server 10.0.0.5 >"$WORK/out"
 + [ "$(cut -c1-20 "$WORK/out")" \< "$(cat "$WORK/finished")" ] && echo earlier
 | earlier

@@ -1,21 +1,16 @@
-// What status reports, gathered once into a plain record; the text and JSON
-// forms are both printed from it.
+// The status command: what the setup consists of, gathered once into a plain
+// record that the text and the JSON forms are both printed from.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "jobs/launchd.h"
+#include "settings/time_settings.h"
 
 namespace qc {
-
-struct SavedSettings {
-    std::optional<std::string> timeServer;
-    std::optional<bool> automatic;
-};
 
 struct Grant {
     int64_t uid = 0;
@@ -39,12 +34,7 @@ struct StatusFacts {
 };
 
 StatusFacts gatherStatus();
-
-// The first that applies: not-set-up, job-not-loaded, never-synced, stale, ok.
-std::string_view statusHealth(const StatusFacts& facts, int64_t now);
-
-void printStatusText(const StatusFacts& facts);
-// One JSON object, without the line feed.
-std::string statusJson(const StatusFacts& facts, int64_t now);
+// json: one JSON object in place of the text report. Always 0.
+int cmdStatus(bool json);
 
 }  // namespace qc

@@ -1,0 +1,31 @@
+#include "common/platform.h"
+
+#include <utility>
+
+#include "common/selftest_platform.h"
+
+namespace qc {
+
+namespace {
+std::unique_ptr<Platform>& chosenPlatform() {
+    static std::unique_ptr<Platform> chosen = std::make_unique<SelfTestPlatform>();
+    return chosen;
+}
+}  // namespace
+
+Platform& platform() {
+    return *chosenPlatform();
+}
+
+void setPlatform(std::unique_ptr<Platform> chosen) {
+    chosenPlatform() = std::move(chosen);
+}
+
+ScopedPlatform::ScopedPlatform(std::unique_ptr<Platform> chosen)
+    : saved_(std::exchange(chosenPlatform(), std::move(chosen))) {}
+
+ScopedPlatform::~ScopedPlatform() {
+    chosenPlatform() = std::move(saved_);
+}
+
+}  // namespace qc

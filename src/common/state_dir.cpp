@@ -1,0 +1,21 @@
+#include "common/state_dir.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "common/files.h"
+#include "common/paths.h"
+#include "common/platform.h"
+
+namespace qc {
+
+Status ensureStateDir() {
+    const std::string& dir = paths().kStateDir;
+    Status made = makeDirectories(dir);
+    Status owned = platform().setOwner(dir, 0, 0);
+    Status moded = chmod(dir.c_str(), 0755) == 0 ? Status{} : Error{strerror(errno)};
+    return !made ? made : !owned ? owned : moded;
+}
+
+}  // namespace qc

@@ -1,0 +1,20 @@
+// The right of one ordinary user to set the clock without a password: the
+// grant file, the request file only that user may write, and the job that
+// serves the requests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/result.h"
+
+namespace qc {
+
+// Grants the user the id names; the granted id, or the error line that says
+// why nothing (or not everything) was done.
+Result<uint32_t> allowSetTime(const std::string& userText);
+// Takes the grant away. Never fails: each deletion and the unload are tried
+// whatever happened to the ones before. keepAnswer keeps the result file.
+void forbidSetTime(bool keepAnswer);
+
+}  // namespace qc

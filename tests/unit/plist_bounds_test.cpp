@@ -1,0 +1,68 @@
+#include "common/plist_bounds.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "common/plist.h"
+
+namespace qc {
+
+static std::string xmlNested(size_t levels, const std::string& open = "<array>",
+                             const std::string& close = "</array>") {
+    std::string opens, closes;
+    for (size_t i = 1; i < levels; ++i) opens += open, closes += close;
+    return "<plist>" + opens + closes + "</plist>";
+}
+
+// A binary list of arrays: object i holds the objects that refs(i) names.
+template <typename Refs>
+static std::string binaryArrays(uint32_t objects, Refs refs) {
+    std::string bytes = "bplist00", table;
+    auto be32 = [](std::string& to, uint32_t v) {
+        for (int s = 24; s >= 0; s -= 8) to += char(v >> s);
+    };
+    for (uint32_t i = 0; i < objects; ++i) {
+        be32(table, uint32_t(bytes.size()));
+        std::vector<uint32_t> children = refs(i);
+        bytes += char(0xA0 | children.size());
+        for (uint32_t child : children) be32(bytes, child);
+    }
+    const auto tableAt = uint32_t(bytes.size());
+    bytes += table + std::string(6, '\0') + "\x04\x04" + std::string(4, '\0');
+    be32(bytes, objects);
+    bytes += std::string(12, '\0');  // the root is object 0
+    be32(bytes, tableAt);
+    return bytes;
+}
+
+static std::string binaryNested(uint32_t levels) {
+    return binaryArrays(
+        levels, [&](uint32_t i) { return i + 1 < levels ? std::vector<uint32_t>{i + 1} : std::vector<uint32_t>{}; });
+}
+
+TEST(PlistBounds, TooDeepOrTooBigIsRefusedBeforeLibplistSeesIt) {
+    const std::string saved = R"(<?xml version="1.0"?><!DOCTYPE plist><plist version="1.0"><dict>)"
+                              R"(<key>timeServer</key><string>10.0.0.5</string></dict></plist>)";
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool parsed;
+    } cases[] = {{"saved settings", saved, true},
+                 {"XML at the depth limit", xmlNested(kMaxPlistDepth), true},
+                 {"XML one deeper", xmlNested(kMaxPlistDepth + 1), false},
+                 {"XML 4000 deep, under the size limit", xmlNested(4000), false},
+                 {"XML 100000 deep", xmlNested(100000), false},
+                 {"closing tags in comments", xmlNested(40, "<array><!--</array>-->"), false},
+                 {"one byte over the size limit", saved + std::string(kMaxPlistBytes + 1 - saved.size(), ' '), false},
+                 {"binary at the depth limit", binaryNested(kMaxPlistDepth), true},
+                 {"binary one deeper", binaryNested(kMaxPlistDepth + 1), false},
+                 {"binary: each level uses the next twice, 2^20 uses in all",
+                  binaryArrays(21,
+                               [](uint32_t i) {
+                                   return i < 20 ? std::vector<uint32_t>{i + 1, i + 1} : std::vector<uint32_t>{};
+                               }),
+                  false}};
+    for (const auto& c : cases) EXPECT_EQ(parsePlist(c.bytes) != nullptr, c.parsed) << c.what;
+}
+
+}  // namespace qc
