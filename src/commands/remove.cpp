@@ -1,9 +1,12 @@
 #include "commands/remove.h"
 
+#include <sys/stat.h>
+
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
 #include "common/process.h"
+#include "common/utf8.h"
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
 
@@ -11,10 +14,18 @@ namespace qc {
 
 namespace {
 
+// A folder at the older install location was never the tool's: remove
+// leaves it (it deletes no folder there), so it tells nothing of a setup.
+bool isLegacyProgram(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
 bool isSetUp() {
     const Paths& t = paths();
-    for (const std::string* path : {&t.kPlistPath, &t.kSetTimePlistPath, &t.kInstalledBin, &t.kLegacyBin, &t.kStateDir})
+    for (const std::string* path : {&t.kPlistPath, &t.kSetTimePlistPath, &t.kInstalledBin})
         if (pathExists(*path)) return true;
+    if (isLegacyProgram(t.kLegacyBin) || pathExists(t.kStateDir)) return true;
     return jobIsLoaded(t.kLabel) || jobIsLoaded(t.kSetTimeLabel);
 }
 
@@ -36,7 +47,7 @@ int cmdRemove() {
     const Restored restored = restoreSettings();
     (void)removeTree(t.kStateDir);
 
-    outln("Removed. Time server set back to " + restored.server +
+    outln("Removed. Time server set back to " + escapeControls(restored.server) +
           (restored.fromRecord ? " (what this Mac had before setup)." : " (Apple's default)."));
     return 0;
 }

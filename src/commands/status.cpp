@@ -41,7 +41,15 @@ std::optional<std::vector<std::string>> logTail(const std::string& path) {
     if (!log || !isValidUtf8(*log)) return std::nullopt;
     auto lines = nonEmptyLines(*log);
     size_t first = lines.size() > kLogLines ? lines.size() - kLogLines : 0;
-    return std::vector<std::string>(lines.begin() + static_cast<ptrdiff_t>(first), lines.end());
+    std::vector<std::string> shown;
+    for (size_t i = first; i < lines.size(); ++i) shown.push_back(escapeControls(lines[i]));
+    return shown;
+}
+
+// Text from a file or another program, as it may be shown.
+std::optional<std::string> shown(const std::optional<std::string>& text) {
+    if (!text) return std::nullopt;
+    return escapeControls(*text);
 }
 
 }  // namespace
@@ -49,23 +57,26 @@ std::optional<std::vector<std::string>> logTail(const std::string& path) {
 StatusFacts gatherStatus() {
     const Paths& t = paths();
     StatusFacts facts;
+    // Everything read from files and other programs is kept escaped, ready to show.
     facts.job = configuredJob();
+    if (facts.job) facts.job->server = escapeControls(facts.job->server);
     RunResult print = run(kLaunchctl, {"print", serviceTarget(t.kLabel)});
     facts.jobLoaded = print.code == 0;
     if (facts.jobLoaded) {
         for (auto line : nonEmptyLines(print.out)) {
             if (line.find("state =") != std::string_view::npos || line.find("run interval") != std::string_view::npos)
-                facts.launchdLines.emplace_back(trimBlanks(line));
+                facts.launchdLines.push_back(escapeControls(trimBlanks(line)));
         }
     }
     facts.saved = savedSettings();
+    if (facts.saved) facts.saved->timeServer = shown(facts.saved->timeServer);
     facts.lastSync = lastSyncRecord();
     facts.syncNow = pathExists(t.kSyncNowPath);
     Plist grant = readPlistDict(t.kSetTimeGrantPath);
     if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
     // Reading the system's time server needs root; an ordinary user gets no section.
     facts.showsTimeServer = actsAsRoot();
-    if (facts.showsTimeServer) facts.timeServer = platform().currentTimeServer();
+    if (facts.showsTimeServer) facts.timeServer = shown(platform().currentTimeServer());
     facts.logTail = logTail(t.kLogPath);
     return facts;
 }

@@ -18,9 +18,9 @@ bool pathExists(const std::string& path) {
 
 namespace {
 
-// Everything left to read from an open regular file, unless it holds more
-// than maxBytes (it may grow while it is read).
-std::optional<std::string> readAll(int fd, const struct stat& st, size_t maxBytes) {
+}  // namespace
+
+std::optional<std::string> readOpenFile(int fd, const struct stat& st, size_t maxBytes) {
     if (static_cast<uintmax_t>(st.st_size) > maxBytes) return std::nullopt;
     std::string bytes;
     bytes.reserve(static_cast<size_t>(st.st_size));
@@ -34,6 +34,8 @@ std::optional<std::string> readAll(int fd, const struct stat& st, size_t maxByte
         bytes.append(buffer, static_cast<size_t>(n));
     }
 }
+
+namespace {
 
 // Up to count bytes from the offset; absent on a read error.
 std::optional<std::string> readAt(int fd, off_t offset, size_t count) {
@@ -121,7 +123,7 @@ Status emptyDirectory(int dir, int depth) {
 }  // namespace
 
 std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes) {
-    return withRegularFile(path, [&](int fd, const struct stat& st) { return readAll(fd, st, maxBytes); });
+    return withRegularFile(path, [&](int fd, const struct stat& st) { return readOpenFile(fd, st, maxBytes); });
 }
 
 std::optional<std::string> readRegularFileTail(const std::string& path, size_t lastBytes) {
@@ -171,22 +173,6 @@ Status removeTree(const std::string& path) {
     // rmdir takes neither a file nor a link put in the folder's place.
     if (rmdir(path.c_str()) != 0) return Error{strerror(errno)};
     return {};
-}
-
-Status copyProgram(const std::string& from, const std::string& to) {
-    int fd = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return Error{strerror(errno)};
-    struct stat st;
-    std::optional<std::string> bytes;
-    int error = fstat(fd, &st) != 0 ? errno : !S_ISREG(st.st_mode) ? EINVAL : 0;
-    if (!error && !(bytes = readAll(fd, st, std::numeric_limits<size_t>::max()))) error = errno;
-    close(fd);
-    if (error) return Error{strerror(error)};
-    // Written whole beside the target (created for the owner alone) and
-    // renamed over it: a run racing this one never finds a half-copied
-    // program, nor a file in the way. A setuid or setgid bit of the source,
-    // or its write bits for others, never reaches the copy, not even briefly.
-    return atomicWrite(to, *bytes, 0755);
 }
 
 Status createEmptyFile(const std::string& path, mode_t mode) {

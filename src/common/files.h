@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include "common/result.h"
@@ -19,6 +20,10 @@ bool pathExists(const std::string& path);
 // regular file, or larger than maxBytes.
 std::optional<std::string> readRegularFile(const std::string& path,
                                            size_t maxBytes = std::numeric_limits<size_t>::max());
+// Everything left to read from an open regular file whose status is st,
+// unless it holds more than maxBytes (it may grow while it is read).
+std::optional<std::string> readOpenFile(int fd, const struct stat& st,
+                                        size_t maxBytes = std::numeric_limits<size_t>::max());
 // The last lastBytes of a regular file (all of it when smaller); absent as above.
 std::optional<std::string> readRegularFileTail(const std::string& path, size_t lastBytes);
 
@@ -34,10 +39,6 @@ Status removeFile(const std::string& path);
 // descriptors: a folder swapped for a link during the walk is never entered.
 // Fails when the folder itself is still there afterwards.
 Status removeTree(const std::string& path);
-
-// Copies a program, atomically; the copy has mode 0755 whatever the source's
-// (never setuid or setgid).
-Status copyProgram(const std::string& from, const std::string& to);
 
 // Creates a new empty file (never through a symbolic link, never over an
 // existing file).

@@ -57,33 +57,42 @@ uint64_t bigEndian(std::string_view bytes, size_t at, size_t size) {
     return value;
 }
 
-// The objects a binary list's object refers to: the elements of an array or
-// set, the keys and values of a dictionary; none for any other type.
+// One object of a binary list: the objects it refers to (the elements of an
+// array or set, the keys and values of a dictionary), and the bytes its own
+// contents take once libplist has read it (data, and strings as UTF-8).
 struct Binary {
     std::string_view bytes;
     size_t offsetSize = 0, refSize = 0, objects = 0, root = 0, table = 0;
 
-    bool children(size_t object, std::vector<size_t>& out) const {
+    bool read(size_t object, std::vector<size_t>& out, uint64_t& contents) const {
         out.clear();
+        contents = 0;
         const size_t at = static_cast<size_t>(bigEndian(bytes, table + object * offsetSize, offsetSize));
         if (at < 8 || at >= table) return false;
         const unsigned marker = static_cast<unsigned char>(bytes[at]);
         const unsigned type = marker >> 4;
-        if (type != 0xA && type != 0xC && type != 0xD) return true;
+        if (type != 0x4 && type != 0x5 && type != 0x6 && type != 0xA && type != 0xC && type != 0xD) return true;
         uint64_t count = marker & 0xF;
-        size_t refs = at + 1;
+        size_t next = at + 1;
         if (count == 0xF) {
-            if (refs >= table || (static_cast<unsigned char>(bytes[refs]) & 0xF0) != 0x10) return false;
-            const size_t size = size_t{1} << (bytes[refs] & 0x3);
-            if (refs + 1 + size > table) return false;
-            count = bigEndian(bytes, refs + 1, size);
-            refs += 1 + size;
+            if (next >= table || (static_cast<unsigned char>(bytes[next]) & 0xF0) != 0x10) return false;
+            const size_t size = size_t{1} << (bytes[next] & 0x3);
+            if (next + 1 + size > table) return false;
+            count = bigEndian(bytes, next + 1, size);
+            next += 1 + size;
+        }
+        // Data and ASCII take a byte each; a UTF-16 unit becomes up to three bytes of UTF-8.
+        const uint64_t unit = type == 0x6 ? 2 : 1;
+        if (type <= 0x6) {
+            if (count > (table - next) / unit) return false;
+            contents = count * (type == 0x6 ? 3 : 1);
+            return true;
         }
         const uint64_t perEntry = type == 0xD ? 2 : 1;
-        if (count > (table - refs) / refSize / perEntry) return false;
+        if (count > (table - next) / refSize / perEntry) return false;
         count *= perEntry;
         for (uint64_t k = 0; k < count; ++k) {
-            const uint64_t child = bigEndian(bytes, refs + k * refSize, refSize);
+            const uint64_t child = bigEndian(bytes, next + k * refSize, refSize);
             if (child >= objects) return false;
             out.push_back(static_cast<size_t>(child));
         }
@@ -92,8 +101,9 @@ struct Binary {
 };
 
 // Depth-first, with an explicit stack no deeper than the limit. Each object
-// is walked once; its height and its count of uses below it are kept, so
-// shared objects cost nothing more and a cycle shows as an object met again
+// is walked once; its height, its count of uses below it and the bytes it
+// expands to are kept, so shared objects cost nothing more to walk, yet count
+// once for every place that uses them; a cycle shows as an object met again
 // while it is still being walked.
 bool binaryWithinBounds(std::string_view bytes) {
     if (bytes.size() < 8 + 32) return false;
@@ -114,16 +124,19 @@ bool binaryWithinBounds(std::string_view bytes) {
     enum : uint8_t { kNew, kWalking, kDone };
     std::vector<uint8_t> state(list.objects, kNew);
     std::vector<size_t> height(list.objects, 0), uses(list.objects, 0);
+    std::vector<uint64_t> expanded(list.objects, 0);
     struct Frame {
         size_t object;
         std::vector<size_t> children;
+        uint64_t contents = 0;
         size_t next = 0;
     };
     std::vector<Frame> stack;
     auto enter = [&](size_t object) {
         stack.push_back({object, {}});
         state[object] = kWalking;
-        return stack.size() <= kMaxPlistDepth && list.children(object, stack.back().children);
+        Frame& frame = stack.back();
+        return stack.size() <= kMaxPlistDepth && list.read(object, frame.children, frame.contents);
     };
     if (!enter(list.root)) return false;
     while (!stack.empty()) {
@@ -135,14 +148,18 @@ bool binaryWithinBounds(std::string_view bytes) {
             continue;
         }
         size_t h = 0, u = 1;
+        uint64_t e = frame.contents;
+        if (e > kMaxPlistExpandedBytes) return false;
         for (size_t child : frame.children) {
             h = std::max(h, height[child]);
             u += uses[child];
-            if (u > kMaxPlistObjects) return false;
+            e += expanded[child];
+            if (u > kMaxPlistObjects || e > kMaxPlistExpandedBytes) return false;
         }
         const size_t done = frame.object;
         height[done] = h + 1;
         uses[done] = u;
+        expanded[done] = e;
         state[done] = kDone;
         stack.pop_back();
         if (stack.size() + height[done] > kMaxPlistDepth) return false;

@@ -79,18 +79,18 @@ void appendUtf8(std::string& to, char32_t cp) {
 }
 
 bool isControlCharacter(char32_t cp) {
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F || (cp >= 0x2028 && cp <= 0x202E) ||
-           (cp >= 0x2066 && cp <= 0x2069);
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200B || cp == 0x200E || cp == 0x200F ||
+           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069) || cp == 0xFEFF;
 }
 
-std::string escapeControls(std::string_view text) {
+std::string escapeControls(std::string_view text, bool keepLineFeeds) {
     std::string out;
     out.reserve(text.size());
     char escape[8];
     while (!text.empty()) {
         size_t length = 1;
         auto cp = decodeOne(text, length);
-        if (cp && !isControlCharacter(*cp)) {
+        if (cp && (!isControlCharacter(*cp) || (keepLineFeeds && *cp == '\n'))) {
             out.append(text.substr(0, length));
         } else {
             unsigned value = cp ? static_cast<unsigned>(*cp) : static_cast<unsigned char>(text[0]);

@@ -1,9 +1,11 @@
 #include "jobs/installed.h"
 
+#include "common/atomic_write.h"
 #include "common/files.h"
 #include "common/paths.h"
 #include "common/platform.h"
 #include "common/process.h"
+#include "common/running_program.h"
 
 namespace qc {
 
@@ -12,13 +14,17 @@ Status installProgram() {
     const std::string& installed = p.kInstalledBin;
     const std::string& self = p.kSelfPath;
     if (self != installed) {
-        if (!pathExists(self))
-            return Error{"error: can't locate this tool at " + self + ". Run install with its full path."};
+        // Only the program that runs is copied, never a file someone left
+        // by its name where it was started from; root would run it at once.
+        auto program = readRunningProgram(self);
+        if (!program) return Error{"error: can't locate this tool at " + self + ". Run install with its full path."};
         // The copy replaces an older one in a single rename: deleting that
         // first would leave a moment without a program, in which a second
-        // install running at the same time finds nothing to try.
+        // install running at the same time finds nothing to try. It is made
+        // owner-only and gets 0755 on its descriptor before the rename: no
+        // setuid bit, no write for others, not even for a moment.
         Status copied = makeDirectories(p.kInstalledDir);
-        if (copied) copied = copyProgram(self, installed);
+        if (copied) copied = atomicWrite(installed, *program, 0755);
         if (!copied) return Error{"error: could not install binary to " + installed + ": " + copied.error()};
     }
     // Their results are not looked at: the trial run below is the proof.

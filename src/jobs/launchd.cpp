@@ -7,6 +7,7 @@
 #include "common/platform.h"
 #include "common/process.h"
 #include "common/text.h"
+#include "common/utf8.h"
 
 namespace qc {
 
@@ -65,7 +66,7 @@ Status loadJob(const std::string& label, const std::string& plist) {
     for (int attempt = 0; attempt < kBootstrapAttempts; ++attempt) {
         RunResult bootstrap = run(kLaunchctl, {"bootstrap", paths().kDomain, plist});
         if (jobIsLoaded(label)) return {};
-        detail = std::string(trimBlanksAndNewlines(bootstrap.out));
+        detail = escapeControls(trimBlanksAndNewlines(bootstrap.out), true);
         sleepFor(kBootstrapPause);
     }
     return Error{detail};

@@ -28,7 +28,7 @@ Plist jobPlist(const JobSpec& job);
 Status writeJobPlist(plist_t dict, const std::string& path);
 
 // Reloads the job from its file. A failure carries launchctl's own words
-// (the detail, which may be empty).
+// (the detail, which may be empty), escaped.
 Status loadJob(const std::string& label, const std::string& plist);
 bool jobIsLoaded(const std::string& label);
 std::string serviceTarget(const std::string& label);

@@ -10,6 +10,7 @@
 #include "common/files.h"
 #include "common/paths.h"
 #include "common/plist.h"
+#include "common/utf8.h"
 #include "settime/grant.h"
 #include "settime/request_rules.h"
 #include "settime/set_clock.h"
@@ -71,7 +72,8 @@ std::optional<RequestAnswer> serveRequest() {
         forbidSetTime(true);
         return revoked;
     }
-    Result<std::string> set = setClock(parsed->command);
+    // A command with controls in it is no time: refused, and shown escaped in the answer and the log.
+    Result<std::string> set = setClock(escapeControls(parsed->command));
     return set ? answer("ok", *set) : answer("refused", set.error());
 }
 

@@ -20,8 +20,8 @@ struct Request {
 };
 
 // The bytes read from the request file: UTF-8, two fields separated by spaces
-// only, the first free of control characters, the second a nonce of 8 to 32
-// lower-case hexadecimal digits.
+// only, the second a nonce of 8 to 32 lower-case hexadecimal digits. The
+// first may hold anything; it is escaped before it is shown anywhere.
 std::optional<Request> parseRequest(std::string_view bytes);
 // The last answer began with this nonce: the request was served already.
 bool isAnsweredIn(const Request& request, const std::optional<std::string>& resultText);

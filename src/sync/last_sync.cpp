@@ -27,7 +27,6 @@ std::optional<int64_t> parseLastSync(const std::string& text) {
 }
 
 std::optional<int64_t> lastSyncRecord() {
-    // One number and a line feed; anything much longer is not a record.
     auto bytes = readRegularFile(paths().kLastSyncPath, kMaxLastSyncBytes);
     if (!bytes || !isValidUtf8(*bytes)) return std::nullopt;
     return parseLastSync(*bytes);

@@ -10,8 +10,9 @@
 
 namespace qc {
 
-// A larger record reads as unreadable.
-inline constexpr size_t kMaxLastSyncBytes = 1024;
+// The number may come padded with blanks; a record larger than this reads
+// as unreadable, as the other small files of the state folder do.
+inline constexpr size_t kMaxLastSyncBytes = 64 * 1024;
 
 Status recordLastSync();
 std::optional<int64_t> lastSyncRecord();

@@ -5,6 +5,7 @@
 #include "common/platform.h"
 #include "common/text.h"
 #include "common/time_text.h"
+#include "common/utf8.h"
 
 namespace qc {
 
@@ -15,9 +16,10 @@ constexpr std::string_view kSntpMarker = "sntp: ";
 
 std::vector<std::string> sntpLinesToPrint(std::string_view output, int code) {
     std::vector<std::string> lines;
+    // sntp's words reach a terminal and the log: shown with their controls escaped.
     for (auto line : nonEmptyLines(output)) {
         auto trimmed = trimBlanks(line);
-        if (!trimmed.empty()) lines.emplace_back(trimmed);
+        if (!trimmed.empty()) lines.push_back(escapeControls(trimmed));
     }
     if (code == 0 || lines.size() < kManyLines) return lines;
 

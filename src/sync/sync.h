@@ -15,8 +15,8 @@ struct SyncAttempt {
 // Runs sntp once against the server. The last-sync record is the caller's.
 SyncAttempt attemptSync(const std::string& server);
 
-// The lines of sntp's output that are shown: all of them, trimmed, or only
-// the distinct "sntp: " messages of a long failed run.
+// The lines of sntp's output that are shown, trimmed and escaped: all of
+// them, or only the distinct "sntp: " messages of a long failed run.
 std::vector<std::string> sntpLinesToPrint(std::string_view output, int code);
 
 }  // namespace qc

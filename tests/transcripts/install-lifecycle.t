@@ -57,7 +57,7 @@ $ status
 % as_nobody "$TOOL" status | sed -n '/== last log lines ==/,$p' | sed -n '$=;2p;$p'
 |   event 19
 | 13
-|   	 indented last
+|   \x09 indented last
 
 # Setting up again with another server rewrites and reloads the job but
 # keeps the record of the settings from before the first setup.

@@ -13,7 +13,7 @@
 | 644 root Application Support/Quorvandel Connect/before-setup.plist
 
 # A folder at the older install location (which a user may be able to write)
-# is never deleted; a saved-settings file nested a million deep (15 MB) reads as
+# is never deleted, nor taken for a setup; a saved-settings file nested a million deep (15 MB) reads as
 # unreadable, so remove runs to its end, the time server restore included.
 % in_throwaway_root sh -c 'mkdir -p /usr/local/sbin/quorvandel-connect/keep && touch /usr/local/sbin/quorvandel-connect/keep/file'
 % in_throwaway_root python3 -c 'import sys; open(sys.argv[1],"w").write("<plist>"+"<array>"*1000000+"</array>"*1000000+"</plist>")' \
@@ -28,3 +28,6 @@
 | /Library/PrivilegedHelperTools
 | /Library/LaunchDaemons
 | /Library/Application Support
+% in_throwaway_root "$TOOL" remove; in_throwaway_root ls /usr/local/sbin/quorvandel-connect
+| Quorvandel Connect is not set up on this Mac. Nothing was changed.
+| keep

@@ -20,7 +20,7 @@
 % as_nobody "$TOOL" install --server 10.0.0.5 --interval 900 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null
 % printf '2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: "step"\t\033[2J\n' >"$LOG"
 $ status --json
-| {"schema":1,"setUp":true,"server":"10.0.0.5","intervalSeconds":900,"job":{"loaded":true,"state":"not running","runIntervalSeconds":900},"beforeSetup":{"timeServer":"time.apple.com","setTimeAutomatically":true},"lastSync":{"epoch":{n},"iso":"{time}"},"syncNow":true,"setTimeUser":{"uid":65534,"jobLoaded":true},"configuredTimeServer":"10.0.0.5","logTail":["2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)","  sntp: \"step\"\t\u001b[2J"],"health":"ok"}
+| {"schema":1,"setUp":true,"server":"10.0.0.5","intervalSeconds":900,"job":{"loaded":true,"state":"not running","runIntervalSeconds":900},"beforeSetup":{"timeServer":"time.apple.com","setTimeAutomatically":true},"lastSync":{"epoch":{n},"iso":"{time}"},"syncNow":true,"setTimeUser":{"uid":65534,"jobLoaded":true},"configuredTimeServer":"10.0.0.5","logTail":["2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)","  sntp: \"step\"\\x09\\x1b[2J"],"health":"ok"}
 % as_nobody sh snippet1; as_nobody sh snippet2; echo "exit $?"
 | <result>ok</result>
 | exit 0

@@ -1,4 +1,5 @@
-# The last log lines: up to 12 non-empty lines, oldest first, each unchanged;
+# The last log lines: up to 12 non-empty lines, oldest first, each unchanged
+# but for its controls, which are escaped;
 # a log that cannot be read as text counts as none. --json parses in every case.
 % mkdir -p "$ROOT/var/log" && chown -R nobody: "$ROOT/var"
 
@@ -6,7 +7,7 @@
 % printf '\n\n2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: step time \t\n\n\n' >"$LOG"
 + status_lines 'last log lines'
 |   2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)
-|     sntp: step time 	
+|     sntp: step time \x09
 
 # 13 lines, the last without a line feed: the first one drops out (12 lines,
 # from line 2 to line 13).

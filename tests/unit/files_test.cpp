@@ -57,16 +57,4 @@ TEST(RemoveTree, AUserSwappingFoldersForLinksDuringTheWalkDeletesNothingOutside)
     (void)removeTree(top);
 }
 
-TEST(CopyProgram, TheCopyGetsMode755WhateverTheSourceCarries) {
-    char dir[] = "/tmp/qc-copy-XXXXXX";
-    ASSERT_TRUE(mkdtemp(dir));
-    const std::string from = std::string(dir) + "/tool", to = std::string(dir) + "/installed";
-    ASSERT_TRUE(atomicWrite(from, "#!/bin/sh\n", 06777));
-    ASSERT_TRUE(copyProgram(from, to));
-    struct stat st;
-    ASSERT_EQ(stat(to.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0755u);
-    (void)removeTree(dir);
-}
-
 }  // namespace qc

@@ -12,17 +12,28 @@ static std::string xmlNested(size_t levels, const std::string& open = "<array>",
     return "<plist>" + opens + closes + "</plist>";
 }
 
-// A binary list of arrays: object i holds the objects that refs(i) names.
+// A binary list of arrays: object i holds the objects that refs(i) names;
+// with a leaf text, an object that names none is that string instead.
 template <typename Refs>
-static std::string binaryArrays(uint32_t objects, Refs refs) {
+static std::string binaryArrays(uint32_t objects, Refs refs, const std::string& leaf = "") {
     std::string bytes = "bplist00", table;
     auto be32 = [](std::string& to, uint32_t v) {
         for (int s = 24; s >= 0; s -= 8) to += char(v >> s);
     };
+    auto marker = [&](unsigned type, size_t count) {
+        if (count < 15) return void(bytes += char(type << 4 | count));
+        bytes += char(type << 4 | 0xF) + std::string("\x12");
+        be32(bytes, uint32_t(count));
+    };
     for (uint32_t i = 0; i < objects; ++i) {
         be32(table, uint32_t(bytes.size()));
         std::vector<uint32_t> children = refs(i);
-        bytes += char(0xA0 | children.size());
+        if (children.empty() && !leaf.empty()) {
+            marker(0x5, leaf.size());
+            bytes += leaf;
+            continue;
+        }
+        marker(0xA, children.size());
         for (uint32_t child : children) be32(bytes, child);
     }
     const auto tableAt = uint32_t(bytes.size());
@@ -31,6 +42,12 @@ static std::string binaryArrays(uint32_t objects, Refs refs) {
     bytes += std::string(12, '\0');  // the root is object 0
     be32(bytes, tableAt);
     return bytes;
+}
+
+// One string of size bytes that the root array names uses times.
+static std::string binaryShared(uint32_t uses, size_t size) {
+    return binaryArrays(
+        2, [&](uint32_t i) { return std::vector<uint32_t>(i == 0 ? uses : 0, 1); }, std::string(size, 'x'));
 }
 
 static std::string binaryNested(uint32_t levels) {
@@ -54,6 +71,9 @@ TEST(PlistBounds, TooDeepOrTooBigIsRefusedBeforeLibplistSeesIt) {
                  {"one byte over the size limit", saved + std::string(kMaxPlistBytes + 1 - saved.size(), ' '), false},
                  {"binary at the depth limit", binaryNested(kMaxPlistDepth), true},
                  {"binary one deeper", binaryNested(kMaxPlistDepth + 1), false},
+                 {"binary: a 48,000-byte string used 21 times, just under 1 MiB", binaryShared(21, 48000), true},
+                 {"binary: used 22 times", binaryShared(22, 48000), false},
+                 {"binary: used 4,000 times, 183 MiB", binaryShared(4000, 48000), false},
                  {"binary: each level uses the next twice, 2^20 uses in all",
                   binaryArrays(21,
                                [](uint32_t i) {

@@ -14,6 +14,8 @@ TEST(ParseRequest, TwoFieldsSeparatedBySpacesOnlyWithALowerCaseHexNonce) {
         {" \t x   abcdef12 \r\n\v\f", "x", "abcdef12"},
         {"\u3000x abcdef12\u2028\u0085", "x", "abcdef12"},  // Unicode blanks and line breaks trim
         {"ma\u00f1ana abcdef12", "ma\u00f1ana", "abcdef12"},
+        // Controls stay in the command, which is escaped wherever it is shown.
+        {"x\ny\x1b[2J\u202e abcdef12", "x\ny\x1b[2J\u202e", "abcdef12"},
         {"2026-10-09T21:07:38Z" + pad + "abcdef12", "2026-10-09T21:07:38Z", "abcdef12"}  // 64 bytes
     };
     for (const auto& [bytes, command, nonce] : accepted) {
@@ -30,11 +32,7 @@ TEST(ParseRequest, TwoFieldsSeparatedBySpacesOnlyWithALowerCaseHexNonce) {
                                    "x\xff abcdef12",
                                    "x\xc0\xa0"
                                    "abcdef12",
-                                   "x\xc1\x81 abcdef12", "\xed\xa0\x80 abcdef12",
-                                   // Inside the command, a line break or control would reach the log, and a
-                                   // bidirectional control reorders the log line.
-                                   "x\ny abcdef12", "x\x1b[2Jy abcdef12", "x\u0085y abcdef12", "x\u2028y abcdef12",
-                                   "x\u202ey abcdef12", "x\u200fy abcdef12", "x\u2066y abcdef12"};
+                                   "x\xc1\x81 abcdef12", "\xed\xa0\x80 abcdef12"};
     for (const auto& bytes : dropped) EXPECT_FALSE(parseRequest(bytes)) << bytes;
 }
 

@@ -4,16 +4,24 @@
 
 namespace qc {
 
-TEST(EscapeControls, ControlsBecomeVisibleEscapesAndAllElseStays) {
+// Each character that is escaped beside a neighbour that must stay as it is.
+TEST(EscapeControls, TheEscapedSetAndItsNeighbours) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Lab clock \u00e9t\u00e9 \u6771\u4eac \U0001F570 a\\b \u00a0\u202f",
-         "Lab clock \u00e9t\u00e9 \u6771\u4eac \U0001F570 a\\b \u00a0\u202f"},
-        {"\x1b[2K\r\n\t\x7f", "\\x1b[2K\\x0d\\x0a\\x09\\x7f"},
-        {"\u0080\u009f\u200e\u200f\u2028\u2029", "\\u0080\\u009f\\u200e\\u200f\\u2028\\u2029"},
-        {"\u202a\u202e\u2066\u2069\u2065\u206a", "\\u202a\\u202e\\u2066\\u2069\u2065\u206a"},
-        {"\xff\xc0\xa0", "\\xff\\xc0\\xa0"}  // not UTF-8
-    };
+        {std::string("\0\t\n\r\x1b\x1f ", 7), "\\x00\\x09\\x0a\\x0d\\x1b\\x1f "},
+        {"~\x7f", "~\\x7f"},
+        {"\u0080\u009f\u00a0", "\\u0080\\u009f\u00a0"},
+        {"\u061b\u061c", "\u061b\\u061c"},
+        {"\u200b\u200c\u200d", "\\u200b\u200c\u200d"},
+        {"\u200e\u200f\u2010", "\\u200e\\u200f\u2010"},
+        {"\u2027\u2028\u2029\u202a\u202e\u202f", "\u2027\\u2028\\u2029\\u202a\\u202e\u202f"},
+        {"\u2065\u2066\u2069\u206a", "\u2065\\u2066\\u2069\u206a"},
+        {"\ufefc\ufeff", "\ufefc\\ufeff"},
+        {"\xff\xc0\xa0\xed\xa0\x80", "\\xff\\xc0\\xa0\\xed\\xa0\\x80"},  // not UTF-8
+        {"Lab clock \u00e9t\u00e9 \u6771\u4eac \U0001F570 a\\b \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627",
+         "Lab clock \u00e9t\u00e9 \u6771\u4eac \U0001F570 a\\b \u05e9\u05dc\u05d5\u05dd "
+         "\u0645\u0631\u062d\u0628\u0627"}};
     for (const auto& [text, shown] : cases) EXPECT_EQ(escapeControls(text), shown);
+    EXPECT_EQ(escapeControls("a\nb\x1b\n", true), "a\nb\\x1b\n");
 }
 
 }  // namespace qc
