@@ -42,10 +42,10 @@ $ allow-set-time --user 65534
 | regular file
 
 # Files are read only up to a size that fits their use; past it, a file reads
-# as unreadable. A last-sync record of a year-2100 sync padded past 1 KiB sets
-# no floor, and a result file past 1 KiB is no record of the earlier answer.
+# as unreadable. A last-sync record of a year-2100 sync padded past 64 KiB
+# sets no floor, and a result file past 1 KiB is no record of the earlier answer.
 % rm -f "$STATE/last-sync"; { echo "0123abcd ok clock set"; printf "%1100s" ""; } >"$STATE/set-time-result"
-+ { echo 4102444800; printf "%1100s" ""; } >"$STATE/last-sync"
++ { echo 4102444800; printf "%66000s" ""; } >"$STATE/last-sync"
 % as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$STATE/set-time-request"'
 % as_nobody "$TOOL" set-time-from-request | sed 's/^[^ ]* //'
 | quorvandel-connect: set-time request from user 65534: ok clock set to {time} (self-test: not really)
