@@ -36,14 +36,17 @@ std::optional<std::string> readLogTail(const std::string& path) {
     return tail;
 }
 
-std::optional<std::vector<std::string>> logTail(const std::string& path) {
+// The log's last lines, escaped, and what its tail tells; nothing when there
+// is no log that reads as text.
+void readLog(const std::string& path, StatusFacts& facts) {
     auto log = readLogTail(path);
-    if (!log || !isValidUtf8(*log)) return std::nullopt;
+    if (!log || !isValidUtf8(*log)) return;
     auto lines = nonEmptyLines(*log);
     size_t first = lines.size() > kLogLines ? lines.size() - kLogLines : 0;
     std::vector<std::string> shown;
     for (size_t i = first; i < lines.size(); ++i) shown.push_back(escapeControls(lines[i]));
-    return shown;
+    facts.logTail = std::move(shown);
+    facts.log = readLogFacts(lines);
 }
 
 // Text from a file or another program, as it may be shown.
@@ -74,10 +77,10 @@ StatusFacts gatherStatus() {
     facts.syncNow = pathExists(t.kSyncNowPath);
     Plist grant = readPlistDict(t.kSetTimeGrantPath);
     if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
-    // Reading the system's time server needs root; an ordinary user gets no section.
+    // Reading the Mac's time server needs root; an ordinary user gets no section.
     facts.showsTimeServer = actsAsRoot();
     if (facts.showsTimeServer) facts.timeServer = shown(platform().currentTimeServer());
-    facts.logTail = logTail(t.kLogPath);
+    readLog(t.kLogPath, facts);
     return facts;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/status_log.h"
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
 
@@ -31,6 +32,7 @@ struct StatusFacts {
     std::optional<std::string> timeServer;
     // Absent when there is no log to read.
     std::optional<std::vector<std::string>> logTail;
+    LogFacts log;
 };
 
 StatusFacts gatherStatus();

@@ -5,6 +5,7 @@
 #include "common/console.h"
 #include "common/text.h"
 #include "common/time_text.h"
+#include "common/version.h"
 
 namespace qc {
 
@@ -49,7 +50,11 @@ std::string_view statusHealth(const StatusFacts& facts, int64_t now) {
     if (!facts.job) return "not-set-up";
     if (!facts.jobLoaded) return "job-not-loaded";
     if (!facts.lastSync) return "never-synced";
+    // The record is the last success: a failure after it means the Mac is not syncing now.
+    if (facts.log.lastAttempt && facts.log.lastAttempt->exitCode != 0) return "failing";
     if (isStale(now - *facts.lastSync, facts.job->interval)) return "stale";
+    // Someone pointed the Mac elsewhere behind the tool's back (seen only where it is read).
+    if (facts.timeServer && *facts.timeServer != facts.job->server) return "overridden";
     return "ok";
 }
 
@@ -90,7 +95,9 @@ void printStatusText(const StatusFacts& facts) {
 
 std::string statusJson(const StatusFacts& facts, int64_t now) {
     Json json;
+    // Adding a key keeps the schema; renaming, removing or changing the meaning of one raises it.
     json["schema"] = 1;
+    json["version"] = std::string(toolVersion());
     json["setUp"] = facts.job.has_value();
     json["server"] = facts.job ? Json(facts.job->server) : Json(nullptr);
     json["intervalSeconds"] = facts.job ? Json(facts.job->interval) : Json(nullptr);
@@ -102,10 +109,24 @@ std::string statusJson(const StatusFacts& facts, int64_t now) {
                                       : Json(nullptr);
     json["lastSync"] =
         facts.lastSync ? Json{{"epoch", *facts.lastSync}, {"iso", isoText(*facts.lastSync)}} : Json(nullptr);
+    const auto& attempt = facts.log.lastAttempt;
+    json["lastAttempt"] = attempt ? Json{{"epoch", attempt->epoch},
+                                         {"iso", isoText(attempt->epoch)},
+                                         {"server", attempt->server},
+                                         {"exitCode", attempt->exitCode}}
+                                  : Json(nullptr);
+    json["offsetSeconds"] = orNull(facts.log.offsetSeconds);
     json["syncNow"] = facts.syncNow;
     json["setTimeUser"] =
         facts.grant ? Json{{"uid", facts.grant->uid}, {"jobLoaded", facts.grant->jobLoaded}} : Json(nullptr);
-    if (facts.showsTimeServer) json["configuredTimeServer"] = orNull(facts.timeServer);
+    json["setTimeRequests"] = Json::array();
+    for (const auto& request : facts.log.setTimeRequests)
+        json["setTimeRequests"].push_back({{"epoch", request.epoch},
+                                           {"uid", request.uid},
+                                           {"outcome", request.ok ? "ok" : "refused"},
+                                           {"requested", orNull(request.requested)}});
+    // Only root reads the Mac's time server; anyone else gets null, never a guess.
+    json["configuredTimeServer"] = orNull(facts.timeServer);
     json["logTail"] = orNull(facts.logTail);
     json["health"] = std::string(statusHealth(facts, now));
     // Text from files may hold bytes that are not UTF-8: shown as U+FFFD, never thrown over.

@@ -10,7 +10,9 @@
 
 namespace qc {
 
-// The first that applies: not-set-up, job-not-loaded, never-synced, stale, ok.
+// The first that applies: not-set-up, job-not-loaded, never-synced, failing
+// (the newest attempt in the log failed), stale, overridden (the Mac's time
+// server, where it is read, is not the job's), ok.
 std::string_view statusHealth(const StatusFacts& facts, int64_t now);
 
 void printStatusText(const StatusFacts& facts);

@@ -20,7 +20,8 @@ Then, for the command above them:
   ? CODE            the exit code (0 when absent)
 Output is compared exactly, line by line; absent expectations mean no output.
 In expected lines {root} is the test root, {work} the scratch folder, {tool}
-the tool, {time} any time text, {n} any digits and {*} any text.
+the tool, {version} the version the build says it made (build/version),
+{time} any time text, {n} any digits and {*} any text.
 """
 import os
 import re
@@ -71,7 +72,7 @@ def parse(path):
 
 
 def pattern(line, names):
-    parts = re.split(r"(\{(?:root|work|tool|time|n|\*)\})", line)
+    parts = re.split(r"(\{(?:root|work|tool|version|time|n|\*)\})", line)
     table = {"{time}": TIME, "{n}": "[0-9]+", "{*}": ".*"}
     regex = "".join(table.get(p) or (re.escape(names[p]) if p in names else re.escape(p)) for p in parts)
     return re.compile(regex, re.S)
@@ -100,7 +101,7 @@ def main(path):
     tool = os.path.join(build, "quorvandel-connect")
     values = {"ROOT": root, "STATE": root + "/Library/Application Support/Quorvandel Connect", "WORK": work,
               "LOG": root + "/var/log/quorvandel-connect.log", "TOOL": tool, "BUILD": build, "SRC": source}
-    names = {"{root}": root, "{work}": work, "{tool}": tool}
+    names = {"{root}": root, "{work}": work, "{tool}": tool, "{version}": open(build + "/version").read().strip()}
     tool_env = {"PATH": "/usr/bin:/bin", "QUORVANDEL_CONNECT_TEST_ROOT": root}
     # The sandbox's PATH: it holds the unpacked chronyd.
     shell_env = dict(values, PATH=os.environ["PATH"], LC_ALL="C.UTF-8")

@@ -13,7 +13,7 @@
 % launchctl_calls; ls /run/quorvandel-standins/systemsetup
 | print system/com.quorvandel.connect
 $[user] status --json
-| {"schema":1,"setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"syncNow":false,"setTimeUser":null,"logTail":null,"health":"not-set-up"}
+| {"schema":1,"version":"{version}","setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"lastAttempt":null,"offsetSeconds":null,"syncNow":false,"setTimeUser":null,"setTimeRequests":[],"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
 
 # Test mode with no settings store: nothing to read. Root, with systemsetup
 # saying nothing useful, the same. Both differ from the above only there.
@@ -27,4 +27,4 @@ $[user] status --json
 | > == configured time server ==
 | >   (could not read)
 $[root] status --json
-| {"schema":1,"setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"syncNow":false,"setTimeUser":null,"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
+| {"schema":1,"version":"{version}","setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"lastAttempt":null,"offsetSeconds":null,"syncNow":false,"setTimeUser":null,"setTimeRequests":[],"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}

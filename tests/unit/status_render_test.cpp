@@ -8,31 +8,47 @@ namespace qc {
 
 static constexpr int64_t kNow = 2000000000;
 
-static StatusFacts facts(bool setUp, bool loaded, std::optional<int64_t> age, int64_t interval = 1800) {
+// A Mac set up with 10.0.0.5 whose last sync was age seconds ago, unless a row says otherwise.
+struct Row {
+    const char* health;
+    bool setUp = true, loaded = true;
+    std::optional<int64_t> age = 60;
+    int64_t interval = 1800;
+    std::optional<int32_t> lastExit = {};        // of the newest attempt in the log
+    std::optional<std::string> configured = {};  // the Mac's time server, where it is read
+};
+
+static StatusFacts facts(const Row& row) {
     StatusFacts f;
-    if (setUp) f.job = ConfiguredJob{"10.0.0.5", interval};
-    f.jobLoaded = loaded;
-    if (age) f.lastSync = kNow - *age;
+    if (row.setUp) f.job = ConfiguredJob{"10.0.0.5", row.interval};
+    f.jobLoaded = row.loaded;
+    if (row.age) f.lastSync = kNow - *row.age;
+    if (row.lastExit) f.log.lastAttempt = SyncAttemptRecord{kNow, "10.0.0.5", *row.lastExit};
+    f.timeServer = row.configured;
     return f;
 }
 
 TEST(StatusHealth, FirstRuleThatAppliesWins) {
-    const std::tuple<StatusFacts, const char*> cases[] = {{facts(false, true, 0), "not-set-up"},
-                                                          {facts(true, false, 0), "job-not-loaded"},
-                                                          {facts(true, true, {}), "never-synced"},
-                                                          // Stale is strictly older than twice the interval plus 300 s.
-                                                          {facts(true, true, 3900), "ok"},
-                                                          {facts(true, true, 3901), "stale"},
-                                                          {facts(true, true, 420, 60), "ok"},
-                                                          {facts(true, true, 421, 60), "stale"},
-                                                          {facts(true, true, -5), "ok"},
-                                                          {facts(true, true, kNow - 1, INT64_MAX), "ok"}};
-    for (const auto& [f, health] : cases)
-        EXPECT_EQ(statusHealth(f, kNow), health) << f.lastSync.value_or(-1) << " " << (f.job ? f.job->interval : 0);
+    const Row rows[] = {{.health = "not-set-up", .setUp = false, .lastExit = 1},
+                        {.health = "job-not-loaded", .loaded = false, .lastExit = 1},
+                        {.health = "never-synced", .age = {}, .lastExit = 1},
+                        {.health = "failing", .age = 5000, .lastExit = 1, .configured = "10.0.0.9"},
+                        {.health = "failing", .lastExit = -1},
+                        {.health = "ok", .lastExit = 0, .configured = "10.0.0.5"},
+                        // Stale is strictly older than twice the interval plus 300 s.
+                        {.health = "ok", .age = 3900},
+                        {.health = "stale", .age = 3901, .lastExit = 0, .configured = "10.0.0.9"},
+                        {.health = "ok", .age = 420, .interval = 60},
+                        {.health = "stale", .age = 421, .interval = 60},
+                        {.health = "ok", .age = -5},
+                        {.health = "ok", .age = kNow - 1, .interval = INT64_MAX},
+                        {.health = "overridden", .configured = "10.0.0.9"},
+                        {.health = "overridden", .configured = ""}};
+    for (const auto& row : rows) EXPECT_EQ(statusHealth(facts(row), kNow), row.health) << row.age.value_or(-1);
 }
 
 TEST(StatusJson, BytesThatAreNotUtf8NeverBreakTheDocument) {
-    StatusFacts f = facts(true, true, 60);
+    StatusFacts f = facts({.health = "ok"});
     f.job->server = "a\xff\"b";
     f.logTail = std::vector<std::string>{"\x1b[2J \xc3"};
     auto json = nlohmann::json::parse(statusJson(f, kNow), nullptr, false);
