@@ -8,7 +8,7 @@
 #include "commands/set_time.h"
 #include "commands/set_time_from_request.h"
 #include "commands/status.h"
-#include "commands/sync.h"
+#include "commands/sync_command.h"
 #include "common/console.h"
 #include "common/paths.h"
 #include "jobs/launchd.h"

@@ -1,7 +1,7 @@
 #include "commands/install.h"
 
 #include "commands/resolve_server.h"
-#include "commands/sync.h"
+#include "commands/sync_command.h"
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"

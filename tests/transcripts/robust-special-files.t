@@ -49,3 +49,10 @@ $ allow-set-time --user 65534
 % as_nobody sh -c 'printf "%s 0123abcd\n" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$STATE/set-time-request"'
 % as_nobody "$TOOL" set-time-from-request | sed 's/^[^ ]* //'
 | quorvandel-connect: set-time request from user 65534: ok clock set to {time} (self-test: not really)
+
+# The state folder's walk never enters a link: with the folder read-only (so
+# the link cannot be unlinked) a link to a folder of someone's files is passed
+# over, and the files stay.
+% mkdir -p "$WORK/victim" && touch "$WORK/victim/file" && ln -s "$WORK/victim" "$STATE/folder" && chown -R nobody: "$WORK/victim"
++ mount --bind "$STATE" "$STATE" && mount -o remount,bind,ro "$STATE" && as_nobody "$TOOL" remove >/dev/null; ls "$WORK/victim"
+| file

@@ -1,4 +1,4 @@
-#include "commands/sync.h"
+#include "commands/sync_command.h"
 
 #include <chrono>
 
@@ -26,14 +26,20 @@ bool oneSync(const std::string& server) {
     return true;
 }
 
-int cmdSync(const std::string& server) {
+BootRetry systemBootRetry() {
+    return {systemUptimeSeconds, [] {
+                sleepFor(kBootRetryPause);
+            }};
+}
+
+int cmdSync(const std::string& server, const BootRetry& retry) {
     if (oneSync(server)) return 0;
-    if (systemUptimeSeconds() >= kFreshBootSeconds) return 1;
+    if (retry.uptimeSeconds() >= kFreshBootSeconds) return 1;
 
     // Right after a boot the network and the server often need a while.
     outln("quorvandel-connect: fresh boot \u2014 retrying up to 10 min for the server...");
     for (int attempt = 1; attempt <= kBootRetries; ++attempt) {
-        sleepFor(kBootRetryPause);
+        retry.pause();
         outln("quorvandel-connect: boot retry " + std::to_string(attempt) + "/" + std::to_string(kBootRetries));
         if (oneSync(server)) return 0;
     }

@@ -1,0 +1,50 @@
+#include "commands/sync_command.h"
+
+#include <gtest/gtest.h>
+
+#include "common/selftest_platform.h"
+#include "test_root.h"
+
+namespace qc {
+
+// An sntp that answers from the given run on (never when 0).
+class Sntp : public SelfTestPlatform {
+public:
+    explicit Sntp(int answersFrom) : answersFrom_(answersFrom) {}
+    RunResult runSntp(const std::string&) override { return {++runs == answersFrom_ ? 0 : 1, ""}; }
+    int runs = 0;
+
+private:
+    int answersFrom_;
+};
+
+// Right after a boot: the first try and twenty more, then it gives up; one
+// second later than five minutes after the boot, no retry at all.
+TEST(BootRetry, TwentyRetriesAfterAFreshBootAndNoneLater) {
+    TestRoot root;
+    const std::tuple<double, int, int, int, int> cases[] = {// uptime, sntp answers at run, exit code, runs, pauses
+                                                            {299.9, 0, 1, 21, 20},
+                                                            {299.9, 21, 0, 21, 20},
+                                                            {299.9, 4, 0, 4, 3},
+                                                            {300.0, 0, 1, 1, 0},
+                                                            {10, 1, 0, 1, 0}};
+    for (const auto& [uptime, answersFrom, code, runs, pauses] : cases) {
+        auto sntp = std::make_unique<Sntp>(answersFrom);
+        Sntp& seen = *sntp;
+        ScopedPlatform scoped(std::move(sntp));
+        int paused = 0;
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(cmdSync("10.0.0.5", {[&] { return uptime; },
+                                       [&] {
+                                           ++paused;
+                                       }}),
+                  code)
+            << uptime << answersFrom;
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(seen.runs, runs) << uptime << " " << answersFrom;
+        EXPECT_EQ(paused, pauses) << uptime << " " << answersFrom;
+        EXPECT_EQ(out.find("boot retry 20/20") != std::string::npos, runs == 21) << out;
+    }
+}
+
+}  // namespace qc
