@@ -66,7 +66,7 @@
 + job_plist killed '<key>RunAtLoad</key><true/>' /bin/sh -c 'kill -9 $$' >/tmp/s/killed.plist
 + job_plist fine '<key>RunAtLoad</key><true/>' /bin/sh -c 'exit 3' >/tmp/s/fine.plist
 + for j in bad killed fine; do launchctl bootstrap system /tmp/s/$j.plist; done
-+ for j in bad killed fine; do wait_for "launchctl print system/$j | grep -q 'last exit code'" && launchctl print system/$j | grep "last exit code"; done
++ for j in bad killed fine; do wait_for "launchctl print system/$j | grep -q 'exit code = [0-9]'" && launchctl print system/$j | grep "last exit code"; done
 | 	last exit code = 127
 | 	last exit code = 9
 | 	last exit code = 3

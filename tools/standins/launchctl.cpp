@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "launchctl_await.h"
 #include "launchctl_job.h"
 #include "launchctl_store.h"
 #include "launchctl_supervise.h"
@@ -54,6 +55,10 @@ int cmdBootstrap(const std::string& target, const std::string& path) {
     auto job = bytes ? parseJob(*bytes) : std::nullopt;
     if (!job || !acceptableOwner(*domain, st) || addJob(*domain, job->label, *bytes, path) != AddOutcome::Added) {
         errLine(kBootstrapIOError);  // also what an already loaded label gets
+        return kExitIO;
+    }
+    if (!awaitLoaded(*domain, job->label)) {
+        errLine("launchctl stand-in: the supervisor has not loaded " + job->label + " after a minute");
         return kExitIO;
     }
     if (faultPresent("bootstrap-complains")) {

@@ -28,11 +28,6 @@ std::optional<long long> numberFile(const std::string& path) {
     return text ? parseInteger(*text) : std::nullopt;
 }
 
-bool alive(long long pid) {
-    if (pid <= 0 || pid > INT32_MAX) return false;
-    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
 // Empties and removes a job folder that is no longer visible under its label.
 void deleteJobDir(const std::string& dir) {
     if (DIR* d = opendir(dir.c_str())) {
@@ -59,12 +54,12 @@ void unlinkIfSame(const std::string& path, int fd) {
 
 std::optional<LoadedJob> readLoadedJob(const Service& service) {
     if (!storableLabel(service.label)) return std::nullopt;
-    const std::string dir = domainDir(service.domain) + "/" + service.label;
+    const std::string dir = jobFolder(service.domain, service.label);
     auto plist = readSmallFile(dir + "/plist", kMaxPlistBytes);
     auto path = readSmallFile(dir + "/path", 4096);
     if (!plist || !path) return std::nullopt;
     LoadedJob job{*plist, *path, {}};
-    if (auto pid = numberFile(dir + "/pid"); pid && alive(*pid)) job.runs.pid = pid;
+    if (auto pid = numberFile(dir + "/pid"); pid && processAlive(*pid)) job.runs.pid = pid;
     job.runs.runs = numberFile(dir + "/runs").value_or(0);
     job.runs.lastExit = numberFile(dir + "/last-exit");
     return job;
@@ -96,6 +91,19 @@ RemoveOutcome removeJob(const Service& service) {
         return errno == ENOENT ? RemoveOutcome::NotLoaded : RemoveOutcome::Failed;
     deleteJobDir(doomed);
     return RemoveOutcome::Removed;
+}
+
+std::string jobFolder(const Domain& domain, const std::string& label) {
+    return domainDir(domain) + "/" + label;
+}
+
+std::string supervisorReadyPath() {
+    return stateFile("supervisor.ready");
+}
+
+bool processAlive(long long pid) {
+    if (pid <= 0 || pid > INT32_MAX) return false;
+    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 bool faultPresent(const char* name) {

@@ -18,10 +18,6 @@ namespace standin {
 
 namespace {
 
-std::string readyPath() {
-    return std::string(kLaunchdState) + "/supervisor.ready";
-}
-
 // SIGCHLD and the stop signals arrive as reads, never as handlers.
 int openSignals() {
     sigset_t mask;
@@ -103,14 +99,14 @@ int cmdSupervise() {
     }
     // Jobs loaded before we started count too.
     rescan(sup, dirty);
-    if (!writeFileAtomic(readyPath(), std::to_string(getpid()) + "\n", 0644)) {
-        errLine("launchctl supervise: cannot write " + readyPath());
+    if (!writeFileAtomic(supervisorReadyPath(), std::to_string(getpid()) + "\n", 0644)) {
+        errLine("launchctl supervise: cannot write " + supervisorReadyPath());
         return 1;
     }
     while (serveOnce(sup, signals)) {
     }
     stopAll(sup);
-    (void)unlink(readyPath().c_str());
+    (void)unlink(supervisorReadyPath().c_str());
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/wait.h>
 
+#include "launchctl_store.h"
 #include "standin_io.h"
 #include "supervisor.h"
 #include "supervisor_spawn.h"
@@ -69,6 +70,8 @@ void loadJob(Supervisor& sup, const std::string& key, const std::string& label, 
         if (interval > 0) job->nextInterval = now + interval * 1000;
         if (job->definition->runAtLoad) startRun(*job);
     }
+    // Only now may the bootstrap that made the folder return.
+    writeBook(*job, kLoadedMark, 1);
     sup.jobs[key + "/" + label] = std::move(job);
 }
 
