@@ -56,3 +56,23 @@ qc_verify_tree() {
   [ "$(qc_tree_hash "$dir")" = "$want" ] ||
     qc_fail "$dir is not $what as unpacked (its files do not match the pinned hash): delete it and run again to unpack it anew"
 }
+
+# Copies the chrony package scripts/setup keeps in the cache (chronyd serves
+# time in the tests) to the private folder TARGET as chrony.deb and checks it
+# there: its sha256 must be in the package indexes that apt fetched and
+# checked against the archive's signature, and it must be chrony.
+qc_chrony_deb() {
+  local target=$1 dir sum
+  dir="$(qc_cache_dir)/chrony-deb" || exit 1
+  [ ! -e "$dir" ] || qc_private "$dir"
+  set -- "$dir"/chrony_*.deb
+  [ $# = 1 ] && [ -f "$1" ] || qc_fail "no chrony package in $dir: run scripts/setup"
+  cp "$1" "$target/chrony.deb"
+  sum=$(sha256sum "$target/chrony.deb" | cut -d' ' -f1)
+  # apt-helper and dpkg-deb need a scratch folder: the sandbox's /tmp is
+  # read-only at this point.
+  local -x TMPDIR=$target
+  /usr/lib/apt/apt-helper cat-file /var/lib/apt/lists/*_Packages* | grep -Fx "SHA256: $sum" >/dev/null &&
+    [ "$(dpkg-deb -f "$target/chrony.deb" Package)" = chrony ] ||
+    qc_fail "$1 is not a chrony package of this machine's apt sources (sha256 $sum): run scripts/setup"
+}
