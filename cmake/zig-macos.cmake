@@ -18,6 +18,14 @@ set(CMAKE_RANLIB ${QC_MAC_ROOT}/bin/ranlib CACHE FILEPATH "" FORCE)
 set(CMAKE_OSX_ARCHITECTURES "" CACHE STRING "" FORCE)
 set(CMAKE_OSX_DEPLOYMENT_TARGET "" CACHE STRING "" FORCE)
 set(CMAKE_OSX_SYSROOT "" CACHE PATH "" FORCE)
+# No debug map: zig compiles with debug info unless told not to, and its
+# linker would then list every object (the build folder's, the cache's) by
+# absolute path in the binary, so no two folders would give the same bytes.
+# -S keeps the map of zig's own libc++ out too; the symbol table stays.
+# Forced, so that a build folder configured before gets them as well.
+set(CMAKE_C_FLAGS -g0 CACHE STRING "" FORCE)
+set(CMAKE_CXX_FLAGS -g0 CACHE STRING "" FORCE)
+set(CMAKE_EXE_LINKER_FLAGS -Wl,-S CACHE STRING "" FORCE)
 
 # Libraries and packages only from the prepared prefix, programs from here.
 set(CMAKE_FIND_ROOT_PATH ${QC_MAC_ROOT} ${QC_MAC_PLIST})

