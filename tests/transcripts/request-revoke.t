@@ -1,10 +1,8 @@
 # "revoke" takes the grant away on the user's own request. A stale one is
 # answered like any stale request and the grant stays.
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% script_file ask 'printf "$@" >"$STATE/set-time-request"'
+% grant
 
-% as_nobody "$WORK/ask" 'revoke eeee0001\n' && age "$STATE/set-time-request" 35
+% request 'revoke eeee0001\n' && age "$STATE/set-time-request" 35
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused the request was not made just now.
 % ls -A "$STATE"; launchctl_calls | tail -1
@@ -15,7 +13,7 @@ $ set-time-from-request
 
 # A fresh revoke: answered, then the grant file, the request file and the
 # job's property list are gone and the job is unloaded; the answer stays.
-% as_nobody "$WORK/ask" 'revoke eeee0002\n'
+% request 'revoke eeee0002\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: revoked this Mac asks for an administrator password again.
 % ls -A "$STATE" "$ROOT/Library/LaunchDaemons"; cat "$STATE/set-time-result"; launchctl_calls | tail -1
