@@ -2,8 +2,7 @@
 # Values of the wrong type read as absent (so install saves nothing), other
 # keys survive every write, and the file is replaced whole, with the mode a
 # plain create gives under the umask.
-% script_file ok 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
+= QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 % printf %s '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string>' \
 +   '<key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
 + chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
