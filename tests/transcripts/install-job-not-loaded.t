@@ -10,7 +10,7 @@ $ install --server 10.0.0.6 --name "Lab clock"
 ! error: the background job did not load (Bootstrap failed: 5: Input/output error). Its files are in place, so it starts at the next restart; run setup again to load it now.
 ? 1
 # No sync was tried and the older install location was not reached (how
-# launchd was asked: jobs-bootstrap-fails.t).
+# launchd was asked: jobs-bootstrap.t).
 % tree | grep -E 'sync|sbin/'
 | Library/Application Support/Quorvandel Connect/sync-now
 | usr/local/sbin/quorvandel-connect
