@@ -5,9 +5,6 @@
 $ sync --server 'a b;$(c)'
 | {time} quorvandel-connect: sync against a b;$(c) (exit 0)
 | 1 argument(s): [a b;$(c)]
-$ sync --server -sS
-| {time} quorvandel-connect: sync against -sS (exit 0)
-| 1 argument(s): [-sS]
 
 # (Success with no output, and its record: sync-record.) A failure ends at
 # once (the machine is long booted) and keeps the old record (checked last).
