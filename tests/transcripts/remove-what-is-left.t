@@ -28,19 +28,8 @@
 | unlink usr/local/sbin/quorvandel-connect
 | rename to system-time-settings.plist
 | rmdir Library/Application Support/Quorvandel Connect
-% tree
-| Library
-| Library/Application Support
-| Library/LaunchDaemons
-| Library/PrivilegedHelperTools
-| clock-set-to
-| system-time-settings.plist
-| usr
-| usr/local
-| usr/local/sbin
-| var
-| var/log
-| var/log/quorvandel-connect.log
+% tree | paste -sd' '
+| Library Library/Application Support Library/LaunchDaemons Library/PrivilegedHelperTools clock-set-to system-time-settings.plist usr usr/local usr/local/sbin var var/log var/log/quorvandel-connect.log
 % cd "$ROOT" && cmp clock-set-to "$WORK/clock-set-to" && cmp var/log/quorvandel-connect.log "$WORK/quorvandel-connect.log" && echo unchanged
 | unchanged
 # Put back: the default server, with automatic time left as install set it.

@@ -1,20 +1,13 @@
 # A FIFO, a device or a socket where the tool expects a regular file counts
 # as unreadable at once, with the outcome of an unreadable file: never a hang.
-# (status: the report without its headings, kept whole in install-lifecycle)
+# (status: the lines of every section joined by ";"; the report whole:
+# install-lifecycle.t)
 % mkdir -p "$STATE" "$ROOT/var/log" "$ROOT/Library/LaunchDaemons" && chown -R nobody "$ROOT"
 % cd "$STATE" && mkfifo last-sync set-time-grant.plist && mknod before-setup.plist c 1 3
 + mkfifo "$LOG" "$SYNC_JOB" "$ROOT/system-time-settings.plist"
 % python3 -c 'import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$STATE/set-time-result"
-% chown -R nobody "$ROOT"
-% as_nobody "$TOOL" status | grep -v '^=='
-|   not set up
-|   (not loaded)
-|   (no record)
-|   (none recorded)
-|   sync now: no (set up again to add it)
-|   set the clock: nobody
-|   (could not read)
-|   (no log yet)
+% chown -R nobody "$ROOT" && status_joined '.*'
+| not set up;(not loaded);(no record);(none recorded);sync now: no (set up again to add it);set the clock: nobody;(could not read);(no log yet)
 
 # No floor can be read, so any time is allowed; the clock file is written.
 $ set-time 2026-10-09T21:07:38Z
