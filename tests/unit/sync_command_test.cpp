@@ -33,13 +33,12 @@ TEST(BootRetry, TwentyRetriesAfterAFreshBootAndNoneLater) {
         Sntp& seen = *sntp;
         ScopedPlatform scoped(std::move(sntp));
         int paused = 0;
+        const BootRetry retry{[&] { return uptime; },
+                              [&] {
+                                  ++paused;
+                              }};
         testing::internal::CaptureStdout();
-        EXPECT_EQ(cmdSync("10.0.0.5", {[&] { return uptime; },
-                                       [&] {
-                                           ++paused;
-                                       }}),
-                  code)
-            << uptime << answersFrom;
+        EXPECT_EQ(cmdSync("10.0.0.5", retry), code) << uptime << " " << answersFrom;
         const std::string out = testing::internal::GetCapturedStdout();
         EXPECT_EQ(seen.runs, runs) << uptime << " " << answersFrom;
         EXPECT_EQ(paused, pauses) << uptime << " " << answersFrom;
