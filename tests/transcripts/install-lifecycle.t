@@ -54,13 +54,7 @@ $ status
 
 # Setting up again with another server rewrites and reloads the job but
 # keeps the record of the settings from before the first setup.
-$ install --server 127.0.0.2
-| Setting up Quorvandel Connect -> 127.0.0.2, every 30 minutes
-| Setting the clock from 127.0.0.2 now...
-| {time} quorvandel-connect: sync against 127.0.0.2 (exit 0)
-| {*} 127.0.0.2 {*}
-| Done. This Mac syncs with 127.0.0.2 at startup and every 30 minutes.
-| Log: {root}/var/log/quorvandel-connect.log
+% as_nobody "$TOOL" install --server 127.0.0.2 | tail -1
 | quorvandel-connect-result: synced
 % flat "$STATE/before-setup.plist"; flat "$ROOT/system-time-settings.plist"
 | <dict><key>timeServer</key><string>10.0.0.5</string><key>usingNetworkTime</key><false/></dict>
