@@ -6,8 +6,7 @@ $ forbid-set-time
 
 # User texts that are not the numeric id of a user other than root are
 # refused before anything changes, also when a grant exists.
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
+% grant
 % find "$ROOT" -printf '%P %m %u %s %T@\n' | sort >"$WORK/before"; launchctl_calls >>"$WORK/before"
 % for u in 0 +0 root nobody -5 501x ' 65534' '' + 4294967296 4295032830 4294967295 4242; do
 +   as_nobody "$TOOL" allow-set-time --user "$u" 2>&1 | grep -Fxc "error: \"$u\" is not a user of this Mac (give the numeric id; root does not need this)."

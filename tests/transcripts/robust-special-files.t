@@ -16,8 +16,7 @@ $ set-time 2026-10-09T21:07:38Z
 # The set-the-clock job meets a FIFO or a device at the request path: dropped at once,
 # no answer, no log line. The grant must be real for the handler to look.
 % rm "$STATE/set-time-grant.plist" "$STATE/set-time-result"
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
+% grant
 % for kind in p 'c 1 5'; do rm "$STATE/set-time-request" && mknod "$STATE/set-time-request" $kind && chown nobody "$STATE/set-time-request"
 +   as_nobody timeout 5 "$TOOL" set-time-from-request; echo "exit $?"; done; ls "$STATE"
 | exit 0
