@@ -4,10 +4,9 @@
 % as_nobody sh -c 'umask 077; exec "$0" allow-set-time --user 65534' "$TOOL"
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
 # The set-the-clock job; without a stand-in for sntp the jobs get only the
-# test root. (The whole form of a job: the sync job below.)
+# test root. (The whole form of a job, XML included: the sync job below.)
 % F="$ROOT/Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist"
-+ head -c 6 "$F"; echo; grep -cE 'TEST_SNTP|RunAtLoad|StartInterval' "$F"; grep -E 'request<|TEST_ROOT<' "$F"
-| <?xml 
++ grep -cE 'TEST_SNTP|RunAtLoad|StartInterval' "$F"; grep -E 'request<|TEST_ROOT<' "$F"
 | 0
 | 		<key>QUORVANDEL_CONNECT_TEST_ROOT</key>
 | 		<string>set-time-from-request</string>
