@@ -33,8 +33,5 @@ $ set-time-from-request
 % : >/run/quorvandel-standins/launchd/calls.log
 $ forbid-set-time
 | Setting the clock from Quorvandel Connect asks for an administrator password again.
-% ls -A "$STATE" "$ROOT/Library/LaunchDaemons"; launchctl_calls
-| {root}/Library/Application Support/Quorvandel Connect:
-|
-| {root}/Library/LaunchDaemons:
+% tree | grep -E 'Connect/|Daemons/'; launchctl_calls
 | bootout gui/65534/com.quorvandel.connect.settime.selftest

@@ -3,15 +3,14 @@
 = QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 
 # No settings can be read: nothing is saved. An empty name is still a name.
-% i() { as_nobody "$TOOL" install "$@" | sed -n '1p;/^Done/p'; }; i --server 10.0.0.5 --name "" --interval 60; ls "$STATE"
+% i() { as_nobody "$TOOL" install "$@" | sed -n '1p;/^Done/p'; }; i --server 10.0.0.5 --name "" --interval 60; ls "$STATE" | paste -sd' '
 + as_nobody "$TOOL" remove >/dev/null
 # Only automatic time can be read: only it is saved. The name goes in as it is.
 + settings_store '<dict><key>timeServer</key><integer>7</integer><key>usingNetworkTime</key><true/></dict>'
 + i --server 10.0.0.6 --name 'Lab "B" — 2' --interval 90; flat "$STATE/before-setup.plist"
 | Setting up Quorvandel Connect -> "" (10.0.0.5), every 1 minute
 | Done. This Mac syncs with "" (10.0.0.5) at startup and every 1 minute.
-| last-sync
-| sync-now
+| last-sync sync-now
 | Setting up Quorvandel Connect -> "Lab "B" — 2" (10.0.0.6), every 90 seconds
 | Done. This Mac syncs with "Lab "B" — 2" (10.0.0.6) at startup and every 90 seconds.
 | <dict><key>usingNetworkTime</key><true/></dict>

@@ -5,13 +5,11 @@
 % request '2026-10-09T21:07:38Z 0123456789abcdef0123456789abcdef\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
-% cd "$STATE" && cat set-time-result "$ROOT/clock-set-to" && mode set-time-result && ls -A
+% cd "$STATE" && cat set-time-result "$ROOT/clock-set-to" && mode set-time-result && ls -A | paste -sd' '
 | 0123456789abcdef0123456789abcdef ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
 | 2026-10-09T21:07:38Z
 | 644 nobody:nogroup
-| set-time-grant.plist
-| set-time-request
-| set-time-result
+| set-time-grant.plist set-time-request set-time-result
 
 # launchd runs the job again over the same request: served already, nothing
 # happens. A new request that repeats the last answer's nonce is not executed.

@@ -13,9 +13,8 @@
 +   '2026-10-09T21:07:38Z bbbb0010bbbb0010bbbb0010bbbb0010b' '2026-10-09T21:07:38Z bbbg0011'; do
 +   request "$r\n" && as_nobody "$TOOL" set-time-from-request 2>&1 || echo "exit $? for $r"; done
 
-% ls -A "$STATE"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
-| set-time-grant.plist
-| set-time-request
+% ls -A "$STATE" | paste -sd' '; test -e "$ROOT/clock-set-to" || echo "clock untouched"
+| set-time-grant.plist set-time-request
 | clock untouched
 
 # A line break or control in the command is no time: refused, escaped in the
