@@ -1,7 +1,8 @@
 # The server and interval read back from the sync job's property list, as
 # status words them (the wording: the TimeText unit tests), and what launchd
 # says of the job (only its "state =" and "run interval" lines), joined by
-# ";". --json parses in every case. Loaded, with an interval that is no whole
+# ";". --json parses in every case. (A binary property list is read by the
+# same reader as the settings store's: settings-store.t.) Loaded, with an interval that is no whole
 # number of minutes:
 % sync_job '<key>StartInterval</key><integer>61</integer><key>WatchPaths</key><array><string>/tmp/sync-now</string></array>' \
 +   /bin/true sync --server 10.0.0.5 && as_nobody launchctl bootstrap gui/65534 "$SYNC_JOB"; status_joined 'this Mac|launchd service'
@@ -25,12 +26,6 @@
 % sync_job '' sync --server --server
 + as_nobody "$TOOL" status | sed -n 2p
 |   syncs with --server at startup and every 30 minutes
-
-# A binary property list reads the same.
-% job_plist x '<key>StartInterval</key><integer>120</integer>' x --server 10.0.0.7 >"$WORK/x.xml"
-+ plistutil -i "$WORK/x.xml" -f bin -o "$SYNC_JOB"; head -c 8 "$SYNC_JOB"; echo; as_nobody "$TOOL" status | sed -n 2p
-| bplist00
-|   syncs with 10.0.0.7 at startup and every 2 minutes
 
 # Anything else is no configured job.
 % p='<plist><dict><key>ProgramArguments</key>'; { printf "$p<array>%s</array></dict></plist>\n" '<string>x</string><string>10.0.0.5</string>' \

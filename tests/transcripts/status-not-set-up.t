@@ -11,13 +11,11 @@ $[user] status --json
 | {"schema":1,"version":"{version}","setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"lastAttempt":null,"offsetSeconds":null,"syncNow":false,"setTimeUser":null,"setTimeRequests":[],"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
 
 # Test mode with no settings store: nothing to read. Root, with systemsetup
-# saying nothing useful, the same. Both differ from the above only there.
-% as_user "$TOOL" status >"$WORK/user"; as_nobody "$TOOL" status | diff "$WORK/user" -
+# saying nothing useful, the same as test mode. Both differ from the above
+# only there.
+% as_user "$TOOL" status >"$WORK/user"; as_nobody "$TOOL" status >"$WORK/test-mode"
 + printf 'Error: the time service is busy.\nNetwork Time: On\n' >/run/quorvandel-standins/systemsetup/output
-+ setpriv --clear-groups env -i PATH=/usr/bin:/bin "$TOOL" status | diff "$WORK/user" - || :
-| 11a12,13
-| > == configured time server ==
-| >   (could not read)
++ setpriv --clear-groups env -i PATH=/usr/bin:/bin "$TOOL" status | cmp - "$WORK/test-mode" && diff "$WORK/user" "$WORK/test-mode" || :
 | 11a12,13
 | > == configured time server ==
 | >   (could not read)

@@ -9,10 +9,10 @@
 | 755 nobody:nogroup
 | 644 nobody:nogroup
 | last-sync
-% grep -c . "$STATE/last-sync"; grep -Ex '[1-9][0-9]{9}' "$STATE/last-sync" | wc -c
-| 1
+# Eleven bytes, one of them a line of ten digits: the number and a line feed.
+% r=$(grep -Ex '[1-9][0-9]{9}' "$STATE/last-sync"); now=$(date +%s); wc -c <"$STATE/last-sync"
++ [ "$r" -le "$now" ] && [ "$r" -ge $((now - 60)) ] && echo recent
 | 11
-% r=$(cat "$STATE/last-sync"); now=$(date +%s); [ "$r" -le "$now" ] && [ "$r" -ge $((now - 60)) ] && echo recent
 | recent
 
 # The time text is taken before sntp runs.
