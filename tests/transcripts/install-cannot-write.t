@@ -8,7 +8,6 @@ $ install --server 10.0.0.5
 | Setting up Quorvandel Connect -> 10.0.0.5, every 30 minutes
 ! error: cannot write {root}/Library/LaunchDaemons/com.quorvandel.connect.selftest.plist: Permission denied
 ? 1
-% launchctl_calls; ls "$ROOT/Library"
-| Application Support
-| PrivilegedHelperTools
+% launchctl_calls; ls "$ROOT/Library" | paste -sd' '
+| Application Support PrivilegedHelperTools
 
