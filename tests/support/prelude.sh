@@ -44,6 +44,13 @@ start_ntp() {
 # requests): script_file NAME BODY.
 script_file() { printf '#!/bin/sh\n%s\n' "$2" >"$WORK/$1" && chmod 755 "$WORK/$1"; }
 
+# The set-the-clock grant for nobody, its line left unchecked (grant-two-users
+# checks it): grant.
+grant() { as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null; }
+# A set-the-clock request, written by nobody as the companion app writes it:
+# request FORMAT [ARG...], as printf takes them.
+request() { as_user sh -c 'f=$1 && shift && printf "$@" >"$f"' - "$STATE/set-time-request" "$@"; }
+
 # A fault of the launchctl stand-in: fault NAME [CONTENT].
 fault() { printf '%s' "${2:-}" >/run/quorvandel-standins/launchd/"$1"; chmod 666 /run/quorvandel-standins/launchd/"$1"; }
 launchctl_calls() { cat /run/quorvandel-standins/launchd/calls.log 2>/dev/null || true; }

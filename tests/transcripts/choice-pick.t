@@ -5,8 +5,7 @@
 +   --server 'address=127.0.0.3,id=b,name=beta,stratum=1,synced=true,accepting=true,source=PPS,clients=7' \
 +   --server 'address=127.0.0.4,id=c,name=Gamma,synced=true,accepting=true' \
 +   --server 'address=127.0.0.5,id=d,name=Aardvark,synced=true,accepting=false'
-% script_file sntp 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
+= QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 % printf ' \t 3 \343\200\200\n' | as_nobody "$TOOL" install --interval 90 | sed -n 1,5p
 | Select a server:
 |   [1] Alpha  —  127.0.0.2  (stratum 2, GPS, v1.4, 1 client)
@@ -16,11 +15,7 @@
 
 # Anything else ends the install before it has changed anything, with no
 # second try; so does the end of input.
-% rm -rf "$ROOT"/* && for a in 4 ''; do printf '%s\n' "$a" | as_nobody "$TOOL" install >/dev/null; echo "exit $?"; done
-+ as_nobody "$TOOL" install </dev/null >/dev/null; echo "exit $?"; tree
-| exit 1
-| exit 1
-| exit 1
-! Invalid selection.
-! Invalid selection.
-! Invalid selection.
+% rm -rf "$ROOT"/* && { for a in 4 ''; do printf '%s\n' "$a" | as_nobody "$TOOL" install >/dev/null; echo "exit $?"; done
++ as_nobody "$TOOL" install </dev/null >/dev/null; echo "exit $?"; tree; } 2>&1 | sort | uniq -c
+|       3 Invalid selection.
+|       3 exit 1

@@ -19,20 +19,15 @@
 
 # WatchPaths: creation, a touch, a write, a replacement and a deletion each
 # start one run ("+", waited for); making the folder and reading start none
-# ("-"); the count is checked again once all is quiet.
+# ("-"); the count is checked again once all is quiet. The counts after the
+# steps are on one line, in the steps' order; the quiet count is below.
 % job_plist watch '<key>WatchPaths</key><array><string>/tmp/s/w/trigger</string></array>' /bin/true >/tmp/s/watch.plist
 + launchctl bootstrap system /tmp/s/watch.plist && runs() { launchctl print system/watch | sed -n 's/^\truns = //p'; }
 + for step in '- mkdir /tmp/s/w' '+ : >/tmp/s/w/trigger' '+ touch /tmp/s/w/trigger' '+ echo x >/tmp/s/w/trigger' \
 +   '+ echo y >/tmp/s/new && mv /tmp/s/new /tmp/s/w/trigger' '+ rm /tmp/s/w/trigger' '- cat /tmp/s/w/* 2>/dev/null; ls /tmp/s/w'; do
 +   n=$(runs); eval "${step#? }"; case $step in +*) wait_for "[ \$(runs) != $n ]";; *) sleep 1;; esac
-+   echo "$(runs) after ${step#? }"; done; sleep 1; runs
-| 0 after mkdir /tmp/s/w
-| 1 after : >/tmp/s/w/trigger
-| 2 after touch /tmp/s/w/trigger
-| 3 after echo x >/tmp/s/w/trigger
-| 4 after echo y >/tmp/s/new && mv /tmp/s/new /tmp/s/w/trigger
-| 5 after rm /tmp/s/w/trigger
-| 5 after cat /tmp/s/w/* 2>/dev/null; ls /tmp/s/w
++   runs; done | paste -sd' '; sleep 1; runs
+| 0 1 2 3 4 5 5
 | 5
 
 # One instance at a time: five touches during a run make exactly one more.
@@ -66,10 +61,9 @@
 + job_plist killed '<key>RunAtLoad</key><true/>' /bin/sh -c 'kill -9 $$' >/tmp/s/killed.plist
 + job_plist fine '<key>RunAtLoad</key><true/>' /bin/sh -c 'exit 3' >/tmp/s/fine.plist
 + for j in bad killed fine; do launchctl bootstrap system /tmp/s/$j.plist; done
-+ for j in bad killed fine; do wait_for "launchctl print system/$j | grep -q 'exit code = [0-9]'" && launchctl print system/$j | grep "last exit code"; done
-| 	last exit code = 127
-| 	last exit code = 9
-| 	last exit code = 3
++ for j in bad killed fine; do wait_for "launchctl print system/$j | grep -q 'exit code = [0-9]'" && launchctl print system/$j | grep "last exit code"; done |
++ paste -sd' '
+| 	last exit code = 127 	last exit code = 9 	last exit code = 3
 
 # A job that boots itself out is ended by it.
 % job_plist self '<key>RunAtLoad</key><true/>' /bin/sh -c 'echo $$ >/tmp/s/self.pid; launchctl bootout gui/65534/self; sleep 60' >/tmp/s/self.plist

@@ -4,13 +4,10 @@
 $ allow-set-time --user 65534
 ! error: the set-the-clock job did not load (Bootstrap failed: 5: Input/output error).
 ? 1
-% ls -A "$STATE" "$ROOT/Library/LaunchDaemons"
-| {root}/Library/Application Support/Quorvandel Connect:
-| set-time-grant.plist
-| set-time-request
-|
-| {root}/Library/LaunchDaemons:
-| com.quorvandel.connect.settime.selftest.plist
+% tree | grep -E 'Connect/|Daemons/'
+| Library/Application Support/Quorvandel Connect/set-time-grant.plist
+| Library/Application Support/Quorvandel Connect/set-time-request
+| Library/LaunchDaemons/com.quorvandel.connect.settime.selftest.plist
 
 # The request file cannot be made (the state folder is not the caller's):
 # the error names it, and neither the grant nor the job is written.
@@ -18,9 +15,5 @@ $ allow-set-time --user 65534
 $ allow-set-time --user 65534
 ! error: cannot create {root}/Library/Application Support/Quorvandel Connect/set-time-request.
 ? 1
-% ls -A "$STATE" "$ROOT/Library"
-| {root}/Library:
-| Application Support
-| PrivilegedHelperTools
-|
-| {root}/Library/Application Support/Quorvandel Connect:
+% tree | grep ^Library | paste -sd' '
+| Library Library/Application Support Library/Application Support/Quorvandel Connect Library/PrivilegedHelperTools Library/PrivilegedHelperTools/com.quorvandel.connect

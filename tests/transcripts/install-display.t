@@ -1,24 +1,16 @@
 # How install names the server and the interval, what it saves of settings
 # it can only partly read, and how it restores the sync-now file.
-% script_file sntp-ok 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-ok
+= QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 
 # No settings can be read: nothing is saved. An empty name is still a name.
-# Set up again: the job's file is there, so the settings install made are not
-# taken for the Mac's own.
-% i() { as_nobody "$TOOL" install "$@" | sed -n '1p;/^Done/p'; }; i --server 10.0.0.5 --name "" --interval 60; ls "$STATE"
-+ i --server 10.0.0.5; ls "$STATE"; as_nobody "$TOOL" remove >/dev/null
+% i() { as_nobody "$TOOL" install "$@" | sed -n '1p;/^Done/p'; }; i --server 10.0.0.5 --name "" --interval 60; ls "$STATE" | paste -sd' '
++ as_nobody "$TOOL" remove >/dev/null
 # Only automatic time can be read: only it is saved. The name goes in as it is.
 + settings_store '<dict><key>timeServer</key><integer>7</integer><key>usingNetworkTime</key><true/></dict>'
 + i --server 10.0.0.6 --name 'Lab "B" — 2' --interval 90; flat "$STATE/before-setup.plist"
 | Setting up Quorvandel Connect -> "" (10.0.0.5), every 1 minute
 | Done. This Mac syncs with "" (10.0.0.5) at startup and every 1 minute.
-| last-sync
-| sync-now
-| Setting up Quorvandel Connect -> 10.0.0.5, every 30 minutes
-| Done. This Mac syncs with 10.0.0.5 at startup and every 30 minutes.
-| last-sync
-| sync-now
+| last-sync sync-now
 | Setting up Quorvandel Connect -> "Lab "B" — 2" (10.0.0.6), every 90 seconds
 | Done. This Mac syncs with "Lab "B" — 2" (10.0.0.6) at startup and every 90 seconds.
 | <dict><key>usingNetworkTime</key><true/></dict>

@@ -15,9 +15,8 @@ $ allow-set-time --user 65534
 $ allow-set-time --user 65534
 ! error: could not install binary to {root}/Library/PrivilegedHelperTools/com.quorvandel.connect: Permission denied
 ? 1
-% tree; launchctl_calls
-| Library
-| Library/PrivilegedHelperTools
+% tree | paste -sd' '; launchctl_calls
+| Library Library/PrivilegedHelperTools
 
 # A copy that cannot run (its folder mounted noexec) is reported with the
 # code -1 and the quarantine hint, and stays in place.
@@ -25,7 +24,5 @@ $ allow-set-time --user 65534
 $ allow-set-time --user 65534
 ! error: installed binary at {root}/Library/PrivilegedHelperTools/com.quorvandel.connect did not execute (code -1). On an offline Mac, Gatekeeper may block it — run 'xattr -dr com.apple.quarantine {root}/Library/PrivilegedHelperTools/com.quorvandel.connect' and retry.
 ? 1
-% tree; launchctl_calls
-| Library
-| Library/PrivilegedHelperTools
-| Library/PrivilegedHelperTools/com.quorvandel.connect
+% tree | paste -sd' '; launchctl_calls
+| Library Library/PrivilegedHelperTools Library/PrivilegedHelperTools/com.quorvandel.connect

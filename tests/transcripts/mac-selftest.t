@@ -2,12 +2,6 @@
 # simulated server on the sandbox's network and a real NTP server, so that it
 # is known to work before it goes to a Mac.
 % start_sim --server 'address=127.0.0.2,id=a,name=Lab,synced=true,accepting=true' && start_ntp
-% out=$(as_user "$SRC/scripts/mac-selftest" --tool "$TOOL" --server 127.0.0.1); echo "exit $?"; printf '%s\n' "$out" | grep -v '^  ok ' | sed 1d
+% out=$(as_user "$SRC/scripts/mac-selftest" --tool "$TOOL" --server 127.0.0.1); echo "exit $?"; printf '%s\n' "$out" | tail -1
 | exit 0
-| $ quorvandel-connect discover
-| $ quorvandel-connect install --server 127.0.0.1 --name Self test --interval 900
-| $ quorvandel-connect status
-| $ quorvandel-connect sync --server 127.0.0.1
-| $ quorvandel-connect remove
-| $ quorvandel-connect status
 | mac-selftest: 52 lines as the Linux tests expect, 0 differ

@@ -1,8 +1,7 @@
 # A complete setup, set-the-clock grant included, is removed: both jobs are
 # unloaded before any file goes, every file of the setup goes, and the log,
 # the folders above, the settings store and the clock file stay.
-% script_file sntp-ok 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-ok
+= QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 % as_nobody "$TOOL" install --server 10.0.0.5 --interval 600 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null
 + as_nobody "$TOOL" set-time 2030-01-01T00:00:00Z >/dev/null
 # What an older version left, and what the jobs wrote.
@@ -29,19 +28,8 @@
 | unlink usr/local/sbin/quorvandel-connect
 | rename to system-time-settings.plist
 | rmdir Library/Application Support/Quorvandel Connect
-% tree
-| Library
-| Library/Application Support
-| Library/LaunchDaemons
-| Library/PrivilegedHelperTools
-| clock-set-to
-| system-time-settings.plist
-| usr
-| usr/local
-| usr/local/sbin
-| var
-| var/log
-| var/log/quorvandel-connect.log
+% tree | paste -sd' '
+| Library Library/Application Support Library/LaunchDaemons Library/PrivilegedHelperTools clock-set-to system-time-settings.plist usr usr/local usr/local/sbin var var/log var/log/quorvandel-connect.log
 % cd "$ROOT" && cmp clock-set-to "$WORK/clock-set-to" && cmp var/log/quorvandel-connect.log "$WORK/quorvandel-connect.log" && echo unchanged
 | unchanged
 # Put back: the default server, with automatic time left as install set it.

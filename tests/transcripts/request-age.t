@@ -1,21 +1,16 @@
 # A request counts only when its file was written within 30 seconds of the
 # handler's run, in either direction; otherwise it is answered, not executed.
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% script_file ask 'printf "$@" >"$STATE/set-time-request"'
+% grant
 
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z cccc0025\n' && age "$STATE/set-time-request" 25
+% request '2026-10-09T21:07:38Z cccc0025\n' && age "$STATE/set-time-request" 25
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
 
-% as_nobody "$WORK/ask" '2027-01-01T00:00:00Z cccc0035\n' && age "$STATE/set-time-request" 35
+% request '2027-01-01T00:00:00Z cccc0035\n' && age "$STATE/set-time-request" 35
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused the request was not made just now.
-% cat "$STATE/set-time-result" "$ROOT/clock-set-to"
-| cccc0035 refused the request was not made just now.
-| 2026-10-09T21:07:38Z
 
-% as_nobody "$WORK/ask" '2027-01-01T00:00:00Z ffff0035\n' && age "$STATE/set-time-request" -35
+% request '2027-01-01T00:00:00Z ffff0035\n' && age "$STATE/set-time-request" -35
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused the request was not made just now.
 
@@ -23,7 +18,7 @@ $ set-time-from-request
 # stale or fresh: a refused request cannot be retried under the same nonce.
 % age "$STATE/set-time-request" 35
 $ set-time-from-request
-% as_nobody "$WORK/ask" '2027-01-01T00:00:00Z ffff0035\n'
+% request '2027-01-01T00:00:00Z ffff0035\n'
 $ set-time-from-request
 % cat "$STATE/set-time-result" "$ROOT/clock-set-to"
 | ffff0035 refused the request was not made just now.

@@ -1,25 +1,21 @@
 # The companion app's side of a clock setting: its user holds the grant,
 # rewrites the request file the grant made, and reads the answer; launchd
 # runs the handler, whose line goes to the log.
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% script_file ask 'printf "$@" >"$STATE/set-time-request"'
-% as_nobody "$WORK/ask" '2026-10-09T21:07:38Z 0123456789abcdef0123456789abcdef\n'
+% grant
+% request '2026-10-09T21:07:38Z 0123456789abcdef0123456789abcdef\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
-% cd "$STATE" && cat set-time-result "$ROOT/clock-set-to" && mode set-time-result && ls -A
+% cd "$STATE" && cat set-time-result "$ROOT/clock-set-to" && mode set-time-result && ls -A | paste -sd' '
 | 0123456789abcdef0123456789abcdef ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
 | 2026-10-09T21:07:38Z
 | 644 nobody:nogroup
-| set-time-grant.plist
-| set-time-request
-| set-time-result
+| set-time-grant.plist set-time-request set-time-result
 
 # launchd runs the job again over the same request: served already, nothing
 # happens. A new request that repeats the last answer's nonce is not executed.
 % rm "$ROOT/clock-set-to"
 $ set-time-from-request
-% as_nobody "$WORK/ask" '2027-01-01T00:00:00Z 0123456789abcdef0123456789abcdef\n'
+% request '2027-01-01T00:00:00Z 0123456789abcdef0123456789abcdef\n'
 $ set-time-from-request
 % test -e "$ROOT/clock-set-to" || echo "clock untouched"; cat "$STATE/set-time-result"
 | clock untouched
@@ -27,7 +23,7 @@ $ set-time-from-request
 
 # The next request with a new nonce: blanks and line breaks around it and
 # several spaces between the fields are fine. Its answer replaces the last one.
-% as_nobody "$WORK/ask" ' \t2027-01-01T00:00:00Z    feedbeef\r\n\n'
+% request ' \t2027-01-01T00:00:00Z    feedbeef\r\n\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: ok clock set to 2027-01-01T00:00:00Z (self-test: not really)
 % cd "$STATE" && cat set-time-result "$ROOT/clock-set-to"

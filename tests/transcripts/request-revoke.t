@@ -1,28 +1,21 @@
 # "revoke" takes the grant away on the user's own request. A stale one is
 # answered like any stale request and the grant stays.
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% script_file ask 'printf "$@" >"$STATE/set-time-request"'
+% grant
 
-% as_nobody "$WORK/ask" 'revoke eeee0001\n' && age "$STATE/set-time-request" 35
+% request 'revoke eeee0001\n' && age "$STATE/set-time-request" 35
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: refused the request was not made just now.
-% ls -A "$STATE"; launchctl_calls | tail -1
-| set-time-grant.plist
-| set-time-request
-| set-time-result
+% ls -A "$STATE" | paste -sd' '; launchctl_calls | tail -1
+| set-time-grant.plist set-time-request set-time-result
 | print gui/65534/com.quorvandel.connect.settime.selftest
 
 # A fresh revoke: answered, then the grant file, the request file and the
 # job's property list are gone and the job is unloaded; the answer stays.
-% as_nobody "$WORK/ask" 'revoke eeee0002\n'
+% request 'revoke eeee0002\n'
 $ set-time-from-request
 | {time} quorvandel-connect: set-time request from user 65534: revoked this Mac asks for an administrator password again.
-% ls -A "$STATE" "$ROOT/Library/LaunchDaemons"; cat "$STATE/set-time-result"; launchctl_calls | tail -1
-| {root}/Library/Application Support/Quorvandel Connect:
-| set-time-result
-|
-| {root}/Library/LaunchDaemons:
+% tree | grep -E 'Connect/|Daemons/'; cat "$STATE/set-time-result"; launchctl_calls | tail -1
+| Library/Application Support/Quorvandel Connect/set-time-result
 | eeee0002 revoked this Mac asks for an administrator password again.
 | bootout gui/65534/com.quorvandel.connect.settime.selftest
 # (Without a grant the job serves nothing: request-origin.)

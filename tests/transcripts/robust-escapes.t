@@ -24,17 +24,8 @@ $ sync --server 10.0.0.5
 + { as_nobody "$TOOL" sync --server 10.0.0.5; as_nobody "$TOOL" status; as_nobody "$TOOL" status --json
 +   "$TOOL" status; as_nobody "$TOOL" remove; } >>"$WORK/shown" && ! LC_ALL=C.UTF-8 grep -P "$set" "$WORK/shown" && echo none
 | none
-# Where the escaped text was shown: the log, the sync, status (launchctl,
-# the saved settings, the store, the log lines), status as root (launchctl,
-# systemsetup), remove.
-% grep -F 'a\x09\x1b[2J\x7f' "$WORK/shown" | sed 's/a\\x09[^ ]*\\ufeffz/E/'
-| E
-| E
-|   state = E
-|   time server: E
-|   E
-|   E
-|   E
-|   state = E
-|   E
-| Removed. Time server set back to E (what this Mac had before setup).
+# Where the escaped text was shown, one place after another on one line:
+# the log, the sync, status (launchctl, the saved settings, the store, the
+# log lines), status as root (launchctl, systemsetup), remove.
+% grep -F 'a\x09\x1b[2J\x7f' "$WORK/shown" | sed 's/a\\x09[^ ]*\\ufeffz/E/' | paste -sd';'
+| E;E;  state = E;  time server: E;  E;  E;  E;  state = E;  E;Removed. Time server set back to E (what this Mac had before setup).

@@ -17,15 +17,11 @@
 # Every file is whole: the installed copy, the record, the job and the saved
 # settings (the last two as status reads them), and no other file is left.
 % cmp -s "$TOOL" "$ROOT/Library/PrivilegedHelperTools/com.quorvandel.connect" && echo "installed copy whole"; grep -cxE '[0-9]+' "$STATE/last-sync"
-+ find "$STATE" "$ROOT/Library/LaunchDaemons" "$ROOT/Library/PrivilegedHelperTools" -mindepth 1 -printf '%f\n' | sort
++ find "$STATE" "$ROOT/Library/LaunchDaemons" "$ROOT/Library/PrivilegedHelperTools" -mindepth 1 -printf '%f\n' | sort | paste -sd' '
 + as_nobody "$TOOL" status | grep -E 'syncs with|time server:|automatically|^  127'
 | installed copy whole
 | 1
-| before-setup.plist
-| com.quorvandel.connect
-| com.quorvandel.connect.selftest.plist
-| last-sync
-| sync-now
+| before-setup.plist com.quorvandel.connect com.quorvandel.connect.selftest.plist last-sync sync-now
 |   syncs with 127.0.0.{n} at startup and every 30 minutes
 |   time server: {*}
 |   set time automatically: on

@@ -1,20 +1,13 @@
 # A FIFO, a device or a socket where the tool expects a regular file counts
 # as unreadable at once, with the outcome of an unreadable file: never a hang.
-# (status: the report without its headings, kept whole in install-lifecycle)
+# (status: the lines of every section joined by ";"; the report whole:
+# install-lifecycle.t)
 % mkdir -p "$STATE" "$ROOT/var/log" "$ROOT/Library/LaunchDaemons" && chown -R nobody "$ROOT"
 % cd "$STATE" && mkfifo last-sync set-time-grant.plist && mknod before-setup.plist c 1 3
 + mkfifo "$LOG" "$SYNC_JOB" "$ROOT/system-time-settings.plist"
 % python3 -c 'import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$STATE/set-time-result"
-% chown -R nobody "$ROOT"
-% as_nobody "$TOOL" status | grep -v '^=='
-|   not set up
-|   (not loaded)
-|   (no record)
-|   (none recorded)
-|   sync now: no (set up again to add it)
-|   set the clock: nobody
-|   (could not read)
-|   (no log yet)
+% chown -R nobody "$ROOT" && status_joined '.*'
+| not set up;(not loaded);(no record);(none recorded);sync now: no (set up again to add it);set the clock: nobody;(could not read);(no log yet)
 
 # No floor can be read, so any time is allowed; the clock file is written.
 $ set-time 2026-10-09T21:07:38Z
@@ -23,16 +16,12 @@ $ set-time 2026-10-09T21:07:38Z
 # The set-the-clock job meets a FIFO or a device at the request path: dropped at once,
 # no answer, no log line. The grant must be real for the handler to look.
 % rm "$STATE/set-time-grant.plist" "$STATE/set-time-result"
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
+% grant
 % for kind in p 'c 1 5'; do rm "$STATE/set-time-request" && mknod "$STATE/set-time-request" $kind && chown nobody "$STATE/set-time-request"
-+   as_nobody timeout 5 "$TOOL" set-time-from-request; echo "exit $?"; done; ls "$STATE"
++   as_nobody timeout 5 "$TOOL" set-time-from-request; echo "exit $?"; done; ls "$STATE" | paste -sd' '
 | exit 0
 | exit 0
-| before-setup.plist
-| last-sync
-| set-time-grant.plist
-| set-time-request
+| before-setup.plist last-sync set-time-grant.plist set-time-request
 
 # A result file that is a FIFO does not block the replay check: the answer replaces it.
 % rm "$STATE/set-time-request" && mkfifo "$STATE/set-time-result" && chown nobody "$STATE/set-time-result"

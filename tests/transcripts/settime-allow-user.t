@@ -15,8 +15,6 @@ $ set-time 2026-10-09T21:07:37Z --allow-user 65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
 ! 2026-10-09T21:07:37Z is earlier than this Mac's last sync (2026-10-09T21:07:38Z). The clock was not changed.
 ? 1
-% ls -A "$STATE"; test -e "$ROOT/clock-set-to" || echo "clock untouched"
-| last-sync
-| set-time-grant.plist
-| set-time-request
+% ls -A "$STATE" | paste -sd' '; test -e "$ROOT/clock-set-to" || echo "clock untouched"
+| last-sync set-time-grant.plist set-time-request
 | clock untouched

@@ -16,14 +16,11 @@ $ set-time 2026-10-09T21:07:37Z
 $ set-time 2026-10-09T21:07:39Z
 | {time} quorvandel-connect: clock set to 2026-10-09T21:07:39Z (self-test: not really)
 
-# Texts that are not a time are shown as given, and are refused as such even
-# where they would read as a time before the last sync.
-% for t in 2026-10-09T21:07:38.000Z 2026-10-09T21:07:38+00:00 ' 2026-10-09T21:07:38Z ' 2026-10-09t21:07:38Z \
-+   2026-10-09T21:07:38z '2026-10-09 21:07:38Z' 2026-13-01T00:00:00Z 2026-02-29T00:00:00Z 1970-01-01T00:00:00z ''; do
-+   as_nobody "$TOOL" set-time "$t" 2>&1 | grep -Fxc "\"$t\" is not a time. Give it as 2026-10-09T21:07:38Z."; done | uniq -c
-|      10 1
-$ set-time 2026-10-09T21:07:38.000Z
-! "2026-10-09T21:07:38.000Z" is not a time. Give it as 2026-10-09T21:07:38Z.
+# A text that is not a time is shown as given, and is refused as such even
+# where it would read as a time before the last sync (which texts are times:
+# the TimeText unit tests).
+$ set-time 1970-01-01T00:00:00z
+! "1970-01-01T00:00:00z" is not a time. Give it as 2026-10-09T21:07:38Z.
 ? 1
 % cat "$ROOT/clock-set-to"
 | 2026-10-09T21:07:39Z

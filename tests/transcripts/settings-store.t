@@ -2,14 +2,12 @@
 # Values of the wrong type read as absent (so install saves nothing), other
 # keys survive every write, and the file is replaced whole, with the mode a
 # plain create gives under the umask.
-% script_file ok 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/ok
+= QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 % printf %s '<plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string>' \
 +   '<key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
 + chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
-% as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null && ls "$STATE"
-| last-sync
-| sync-now
+% as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null && ls "$STATE" | paste -sd' '
+| last-sync sync-now
 % F="$ROOT/system-time-settings.plist"; head -c 6 "$F"; echo; settings_now; grep -A2 zone "$F" | tr -d '\t\n'; echo
 + mode "$F"; cat "$WORK/before"; echo; ls -A "$ROOT" | wc -l
 | <?xml 
@@ -40,6 +38,5 @@
 # A test root that does not exist yet: the store's folder is not made, so
 # nothing is stored, while install makes its own folders.
 = QUORVANDEL_CONNECT_TEST_ROOT=$WORK/new
-% as_nobody "$TOOL" install --server 10.0.0.8 >/dev/null && ls "$WORK/new"
-| Library
-| var
+% as_nobody "$TOOL" install --server 10.0.0.8 >/dev/null && ls "$WORK/new" | paste -sd' '
+| Library var

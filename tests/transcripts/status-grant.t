@@ -11,9 +11,7 @@
 | sync now: no (set up again to add it);set the clock: user 4294967295 (its job is not loaded)
 
 # Granted by the tool: the job is loaded. Unloaded by hand: said so.
-$ allow-set-time --user 65534
-| User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% status_joined 'without a password'
+% grant && status_joined 'without a password'
 | sync now: no (set up again to add it);set the clock: user 65534
 % as_nobody launchctl bootout gui/65534/com.quorvandel.connect.settime.selftest; status_joined 'without a password'
 | sync now: no (set up again to add it);set the clock: user 65534 (its job is not loaded)

@@ -2,8 +2,7 @@
 # full (every key, in its order, the version the build says); what an
 # ordinary user reads; a log whose tail cut an attempt off; and damaged
 # property lists that still give a document that parses.
-% script_file sntp 'exit 0'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp
+= QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 % settings_store "$(settings time.apple.com true)"
 % as_nobody "$TOOL" install --server 10.0.0.5 --interval 900 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null
 % printf '2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: "step"\t\033[2J\n+0.5 +/- 0.1 x\n' >"$LOG"

@@ -1,20 +1,14 @@
 # Sync against a real NTP server with Debian's real client, which only
-# queries (test mode passes the server alone, never -sS).
+# queries (test mode passes the server alone, never -sS): without a stand-in,
+# test mode runs /usr/bin/sntp. (The record itself: sync-record; that a
+# failure keeps it: sync-output.)
 % start_ntp
-= QUORVANDEL_CONNECT_TEST_SNTP=/usr/bin/sntp
 $ sync --server 127.0.0.1
 | {time} quorvandel-connect: sync against 127.0.0.1 (exit 0)
 | {*} 127.0.0.1 s8 {*}
 
-# Where nothing answers, the client's own messages. (The record itself:
-# sync-record; that a failure keeps it: sync-output.)
+# Where nothing answers, the client's own messages.
 $ sync --server 127.0.0.2
 | {time} quorvandel-connect: sync against 127.0.0.2 (exit 1)
 | ntpdig: no eligible servers
 ? 1
-
-# Without a stand-in, test mode runs /usr/bin/sntp the same way.
-= -QUORVANDEL_CONNECT_TEST_SNTP
-$ sync --server 127.0.0.1
-| {time} quorvandel-connect: sync against 127.0.0.1 (exit 0)
-| {*} 127.0.0.1 s8 {*}

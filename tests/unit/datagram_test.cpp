@@ -41,8 +41,7 @@ TEST(Nonce, EightLowerCaseHexDigitsFreshAndEvenlySpread) {
     std::map<char, int> counts;
     for (int i = 0; i < 400; ++i) {
         const std::string nonce = randomNonce();
-        ASSERT_EQ(nonce.size(), 8u);
-        ASSERT_EQ(nonce.find_first_not_of("0123456789abcdef"), std::string::npos) << nonce;
+        ASSERT_TRUE(nonce.size() == 8 && nonce.find_first_not_of("0123456789abcdef") == std::string::npos) << nonce;
         seen.insert(nonce);
         for (char c : nonce) ++counts[c];
     }

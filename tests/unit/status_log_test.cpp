@@ -43,24 +43,17 @@ TEST(LogFacts, TheNewestAttemptTheNewestSuccessfulOffsetAndTheRequests) {
         later.push_back(event("2026-10-09T21:50:00Z", request + "refused x" + std::to_string(i)));
     facts = readLogFacts({later.begin(), later.end()});
     EXPECT_EQ(facts.offsetSeconds, std::nullopt);
-    ASSERT_EQ(facts.setTimeRequests.size(), kReportedRequests);
+    ASSERT_EQ(facts.setTimeRequests.size(), 20u);
     EXPECT_EQ(facts.setTimeRequests.front().requested, std::nullopt);
     EXPECT_EQ(readLogFacts({log.front()}).lastAttempt.has_value(), false);
 }
 
 TEST(SntpOffset, ASignedDecimalBeforePlusMinus) {
-    const std::pair<const char*, std::optional<double>> cases[] = {
-        {"+0.024963 +/- 0.015305 time.apple.com 17.253.4.253", 0.024963},
-        {"2026-10-09 21:07:38.1 (+0000) -12 +/- 3 x", -12.0},
-        {"0.5 +/- 0.1", {}},
-        {"+.5 +/- 0.1", {}},
-        {"+1e3 +/- 0.1", {}},
-        {"x+0.5 +/- 0.1", {}},
-        {"+0.5+/- 0.1", {}},
-        {"+0.5 +- 0.1", {}},
-        {"", {}},
-        {"+0. +/- 1", {}}};
-    for (const auto& [line, offset] : cases) EXPECT_EQ(sntpOffset(line), offset) << line;
+    EXPECT_EQ(sntpOffset("+0.024963 +/- 0.015305 time.apple.com 17.253.4.253"), 0.024963);
+    EXPECT_EQ(sntpOffset("2026-10-09 21:07:38.1 (+0000) -12 +/- 3 x"), -12.0);
+    for (const char* line :
+         {"0.5 +/- 0.1", "+.5 +/- 0.1", "+1e3 +/- 0.1", "x+0.5 +/- 0.1", "+0.5+/- 0.1", "+0.5 +- 0.1", "", "+0. +/- 1"})
+        EXPECT_EQ(sntpOffset(line), std::nullopt) << line;
 }
 
 }  // namespace qc

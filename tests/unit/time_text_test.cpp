@@ -28,4 +28,11 @@ TEST(TimeText, RefusesWhatIsNotAnExistingMomentInTheOneForm) {
     EXPECT_EQ(parseTime(std::string("2026-10-09T21:07:38Z\0", 21)), std::nullopt);
 }
 
+TEST(TimeText, IntervalsInWholeMinutesWhenTheyFit) {
+    const std::pair<int64_t, const char*> cases[] = {{60, "1 minute"},    {120, "2 minutes"},  {3600, "60 minutes"},
+                                                     {90, "90 seconds"},  {59, "59 seconds"},  {0, "0 minutes"},
+                                                     {-60, "-1 minutes"}, {-90, "-90 seconds"}};
+    for (const auto& [seconds, text] : cases) EXPECT_EQ(intervalText(seconds), text) << seconds;
+}
+
 }  // namespace qc
