@@ -7,18 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/atomic_write.h"
-
 namespace qc {
 
 bool pathExists(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0;
 }
-
-namespace {
-
-}  // namespace
 
 std::optional<std::string> readOpenFile(int fd, const struct stat& st, size_t maxBytes) {
     if (static_cast<uintmax_t>(st.st_size) > maxBytes) return std::nullopt;
