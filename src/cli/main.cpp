@@ -1,6 +1,7 @@
 // The one place the process ends: every handler returns its exit code here.
 #include <climits>
 #include <cstdlib>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
