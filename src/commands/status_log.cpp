@@ -14,18 +14,10 @@ constexpr std::string_view kEvent = " quorvandel-connect: ";
 constexpr std::string_view kAttempt = "sync against ";
 constexpr std::string_view kRequest = "set-time request from user ";
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-bool endsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 // An event line: its time and what follows "quorvandel-connect: ".
 std::optional<std::pair<int64_t, std::string_view>> event(std::string_view line) {
     constexpr size_t kTimeLength = 20;
-    if (line.size() < kTimeLength || !startsWith(line.substr(kTimeLength), kEvent)) return std::nullopt;
+    if (line.size() < kTimeLength || !line.substr(kTimeLength).starts_with(kEvent)) return std::nullopt;
     auto when = parseTime(std::string(line.substr(0, kTimeLength)));
     if (!when) return std::nullopt;
     return std::pair(*when, line.substr(kTimeLength + kEvent.size()));
@@ -34,7 +26,7 @@ std::optional<std::pair<int64_t, std::string_view>> event(std::string_view line)
 // "sync against <server> (exit <code>)"
 std::optional<SyncAttemptRecord> attempt(int64_t when, std::string_view what) {
     constexpr std::string_view kExit = " (exit ";
-    if (!startsWith(what, kAttempt) || !endsWith(what, ")")) return std::nullopt;
+    if (!what.starts_with(kAttempt) || !what.ends_with(")")) return std::nullopt;
     what.remove_prefix(kAttempt.size());
     what.remove_suffix(1);
     const size_t at = what.rfind(kExit);
@@ -49,13 +41,13 @@ std::optional<std::string> requestedTime(bool ok, std::string_view words) {
     constexpr std::string_view kSet = "clock set to ", kSelfTest = " (self-test: not really)";
     constexpr std::string_view kEarlier = " is earlier than this Mac's last sync (", kNotATime = "\" is not a time.";
     if (ok) {
-        if (!startsWith(words, kSet)) return std::nullopt;
+        if (!words.starts_with(kSet)) return std::nullopt;
         words.remove_prefix(kSet.size());
-        if (endsWith(words, kSelfTest)) words.remove_suffix(kSelfTest.size());
+        if (words.ends_with(kSelfTest)) words.remove_suffix(kSelfTest.size());
         return std::string(words);
     }
     if (size_t at = words.find(kEarlier); at != std::string_view::npos) return std::string(words.substr(0, at));
-    if (startsWith(words, "\"")) {
+    if (words.starts_with("\"")) {
         if (size_t at = words.rfind(kNotATime); at != std::string_view::npos)
             return std::string(words.substr(1, at - 1));
     }
@@ -64,14 +56,14 @@ std::optional<std::string> requestedTime(bool ok, std::string_view words) {
 
 // "set-time request from user <uid>: <ok|refused> <words>"; a revoke sets no clock.
 std::optional<ClockRequestRecord> request(int64_t when, std::string_view what) {
-    if (!startsWith(what, kRequest)) return std::nullopt;
+    if (!what.starts_with(kRequest)) return std::nullopt;
     what.remove_prefix(kRequest.size());
     const size_t colon = what.find(": ");
     if (colon == std::string_view::npos) return std::nullopt;
     auto uid = parseInt64(what.substr(0, colon));
     std::string_view answer = what.substr(colon + 2);
-    const bool ok = startsWith(answer, "ok ");
-    if (!uid || (!ok && !startsWith(answer, "refused "))) return std::nullopt;
+    const bool ok = answer.starts_with("ok ");
+    if (!uid || (!ok && !answer.starts_with("refused "))) return std::nullopt;
     answer.remove_prefix(ok ? 3 : 8);
     auto requested = requestedTime(ok, answer);
     if (requested) requested = escapeControls(*requested);
