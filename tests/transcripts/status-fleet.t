@@ -24,11 +24,10 @@
 # The postinstall sets up only the Mac it runs on, then leaves the package's
 # copy in place; from then on the copy the daemons run answers, not the package's.
 % as_nobody sh "$WORK/postinstall" "$WORK/q.pkg" / /Volumes/Other; as_nobody sh "$WORK/postinstall" "$WORK/q.pkg" / / | tail -n 1
-+ wait_for "grep -q 'sync against 127.0.0.1 (exit 0)' '$LOG'" && ls "$ROOT/usr/local/bin" && printf '#!/bin/sh\n' >"$ROOT/usr/local/bin/quorvandel-connect"
-+ fleet_view
++ wait_for "grep -q 'sync against 127.0.0.1 (exit 0)' '$LOG'" && [ -x "$ROOT/usr/local/bin/quorvandel-connect" ]
++ printf '#!/bin/sh\n' >"$ROOT/usr/local/bin/quorvandel-connect" && fleet_view
 | quorvandel-connect: installed on /Volumes/Other, not on this Mac's startup volume: run install on that Mac
 | quorvandel-connect-result: synced
-| quorvandel-connect
 | <result>ok</result> <result>{n}.{n}.{n}</result> 0
 
 # The Mac pointed elsewhere behind the tool's back; the last sync too old; a
@@ -43,17 +42,19 @@
 | <result>never-synced</result> <result>{n}.{n}.{n}</result> Quorvandel Connect: never-synced 1
 | <result>job-not-loaded</result> <result>{n}.{n}.{n}</result> Quorvandel Connect: job-not-loaded 1
 
-# The uninstall script leaves nothing of the setup or the package but the log.
-% as_nobody sh "$WORK/uninstall.sh" && fleet_view && find "$ROOT" -type f -printf '%P\n' | sort
+# The uninstall script: without root it stops at remove; with it, it leaves
+# nothing of the setup or the package but the log.
+% as_user sh "$WORK/uninstall.sh"; echo "exit $?" $(ls "$ROOT/usr/local/bin")
+! This needs root. Re-run with sudo, e.g.:
+!   sudo "{root}/Library/PrivilegedHelperTools/com.quorvandel.connect" remove
+| exit 1 quorvandel-connect
+% as_nobody sh "$WORK/uninstall.sh" && fleet_view && find "$ROOT" -type f -printf '%P\n' | sort | paste -sd' '
 | Removing Quorvandel Connect
 | Removed. Time server set back to time.apple.com (Apple's default).
 | Forgot package 'com.example.quorvandel-connect' on '/'.
 | <result>not-installed</result> <result>not-installed</result> Quorvandel Connect: not-installed 1
-| system-time-settings.plist
-| var/log/quorvandel-connect.log
+| system-time-settings.plist var/log/quorvandel-connect.log
 
 # The log's rotation: newsyslog.conf's syntax, and the mode the log has.
-% conf="$SRC/fleet/newsyslog.d/com.quorvandel.connect.conf" && "$SRC/scripts/check-newsyslog" "$conf" && grep -v '^#' "$conf" | tr -s ' '
-+ mode "$LOG"
-| /var/log/quorvandel-connect.log root:wheel 644 5 1024 $W0D0 JN
-| 644 nobody:nogroup
+% conf="$SRC/fleet/newsyslog.d/com.quorvandel.connect.conf" && "$SRC/scripts/check-newsyslog" "$conf" && echo $(grep -v '^#' "$conf") / $(mode "$LOG")
+| /var/log/quorvandel-connect.log root:wheel 644 5 1024 $W0D0 JN / 644 nobody:nogroup
