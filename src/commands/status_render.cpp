@@ -1,5 +1,7 @@
 #include "commands/status_render.h"
 
+#include <cmath>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "common/console.h"
@@ -42,6 +44,18 @@ bool isStale(int64_t age, int64_t interval) {
     int64_t limit = 0;
     if (__builtin_mul_overflow(interval, 2, &limit) || __builtin_add_overflow(limit, 300, &limit)) return interval < 0;
     return age > limit;
+}
+
+// Writes the offset into the document's "offsetSeconds":null as sntp prints
+// it, seconds with six decimals (-0.000021), never in the exponent form
+// (-2.1e-05) that nlohmann gives and a fleet script's grep would misread.
+void putOffsetSeconds(std::string& document, std::optional<double> seconds) {
+    // The largest double in %f: 309 digits before the point, six after.
+    char number[320] = "null";
+    if (seconds && std::isfinite(*seconds)) (void)std::snprintf(number, sizeof number, "%.6f", *seconds);  // fits
+    // A quote inside a string is escaped, so only the key itself reads so.
+    constexpr std::string_view kKey = "\"offsetSeconds\":null";
+    if (size_t at = document.find(kKey); at != std::string::npos) document.replace(at + kKey.size() - 4, 4, number);
 }
 
 }  // namespace
@@ -115,7 +129,7 @@ std::string statusJson(const StatusFacts& facts, int64_t now) {
                                          {"server", attempt->server},
                                          {"exitCode", attempt->exitCode}}
                                   : Json(nullptr);
-    json["offsetSeconds"] = orNull(facts.log.offsetSeconds);
+    json["offsetSeconds"] = nullptr;  // putOffsetSeconds writes it
     json["syncNow"] = facts.syncNow;
     json["setTimeUser"] =
         facts.grant ? Json{{"uid", facts.grant->uid}, {"jobLoaded", facts.grant->jobLoaded}} : Json(nullptr);
@@ -130,7 +144,9 @@ std::string statusJson(const StatusFacts& facts, int64_t now) {
     json["logTail"] = orNull(facts.logTail);
     json["health"] = std::string(statusHealth(facts, now));
     // Text from files may hold bytes that are not UTF-8: shown as U+FFFD, never thrown over.
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+    std::string document = json.dump(-1, ' ', false, Json::error_handler_t::replace);
+    putOffsetSeconds(document, facts.log.offsetSeconds);
+    return document;
 }
 
 }  // namespace qc

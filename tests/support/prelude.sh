@@ -103,6 +103,12 @@ settings_now() {
   flat "$ROOT/system-time-settings.plist" | sed -E 's|.*timeServer</key><string>([^<]*)<.*usingNetworkTime</key><([a-z]*)/>.*|\1 \2|'
 }
 
+# What a management system sees, on one line: the health and the version
+# attributes, then the compliance check's complaint and exit code.
+fleet_view() {
+  echo $(cd "$WORK" && as_nobody sh health-attribute.sh && as_nobody sh version-attribute.sh; as_nobody sh compliance-check.sh 2>&1; echo $?)
+}
+
 # Runs a command as root outside test mode, chrooted into a throwaway copy of
 # /: an overlay whose writes land in $WORK (the sandbox's tmpfs) and vanish
 # with it. The sandbox's own mounts (stand-ins, /proc, /dev, /run, /var/log)

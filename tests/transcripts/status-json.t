@@ -5,10 +5,10 @@
 = QUORVANDEL_CONNECT_TEST_SNTP=/bin/true
 % settings_store "$(settings time.apple.com true)"
 % as_nobody "$TOOL" install --server 10.0.0.5 --interval 900 >/dev/null && as_nobody "$TOOL" allow-set-time --user 65534 >/dev/null
-% printf '2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: "step"\t\033[2J\n+0.5 +/- 0.1 x\n' >"$LOG"
+% printf '2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)\n\n  sntp: "step"\t\033[2J\n-0.000021 +/- 0.1 x\n' >"$LOG"
 + echo '2026-10-09T21:08:00Z quorvandel-connect: set-time request from user 65534: refused the request was not made just now.' >>"$LOG"
 $ status --json
-| {"schema":1,"version":"{version}","setUp":true,"server":"10.0.0.5","intervalSeconds":900,"job":{"loaded":true,"state":"not running","runIntervalSeconds":900},"beforeSetup":{"timeServer":"time.apple.com","setTimeAutomatically":true},"lastSync":{"epoch":{n},"iso":"{time}"},"lastAttempt":{"epoch":1791580058,"iso":"2026-10-09T21:07:38Z","server":"10.0.0.5","exitCode":0},"offsetSeconds":0.5,"syncNow":true,"setTimeUser":{"uid":65534,"jobLoaded":true},"setTimeRequests":[{"epoch":1791580080,"uid":65534,"outcome":"refused","requested":null}],"configuredTimeServer":"10.0.0.5","logTail":["2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)","  sntp: \"step\"\\x09\\x1b[2J","+0.5 +/- 0.1 x","2026-10-09T21:08:00Z quorvandel-connect: set-time request from user 65534: refused the request was not made just now."],"health":"ok"}
+| {"schema":1,"version":"{version}","setUp":true,"server":"10.0.0.5","intervalSeconds":900,"job":{"loaded":true,"state":"not running","runIntervalSeconds":900},"beforeSetup":{"timeServer":"time.apple.com","setTimeAutomatically":true},"lastSync":{"epoch":{n},"iso":"{time}"},"lastAttempt":{"epoch":1791580058,"iso":"2026-10-09T21:07:38Z","server":"10.0.0.5","exitCode":0},"offsetSeconds":-0.000021,"syncNow":true,"setTimeUser":{"uid":65534,"jobLoaded":true},"setTimeRequests":[{"epoch":1791580080,"uid":65534,"outcome":"refused","requested":null}],"configuredTimeServer":"10.0.0.5","logTail":["2026-10-09T21:07:38Z quorvandel-connect: sync against 10.0.0.5 (exit 0)","  sntp: \"step\"\\x09\\x1b[2J","-0.000021 +/- 0.1 x","2026-10-09T21:08:00Z quorvandel-connect: set-time request from user 65534: refused the request was not made just now."],"health":"ok"}
 
 # An ordinary user on a Mac that root set up reads all but the Mac's time server.
 % start_ntp

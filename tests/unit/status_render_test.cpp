@@ -1,6 +1,7 @@
 #include "commands/status_render.h"
 
 #include <climits>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -56,6 +57,12 @@ TEST(StatusJson, BytesThatAreNotUtf8NeverBreakTheDocument) {
     EXPECT_EQ(json["server"], "a\ufffd\"b");
     EXPECT_EQ(json["logTail"][0], "\x1b[2J \ufffd");
     EXPECT_EQ(json["health"], "ok");
+}
+
+TEST(StatusJson, AnOffsetBeyondTheRangeOfADoubleIsNull) {
+    StatusFacts f = facts({.health = "ok"});
+    f.log.offsetSeconds = HUGE_VAL;  // what strtod makes of sntp's digits past 1e308
+    EXPECT_NE(statusJson(f, kNow).find(",\"offsetSeconds\":null,"), std::string::npos);
 }
 
 }  // namespace qc
