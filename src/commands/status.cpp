@@ -9,7 +9,6 @@
 #include "common/paths.h"
 #include "common/platform.h"
 #include "common/plist.h"
-#include "common/process.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "jobs/launchd.h"
@@ -63,14 +62,7 @@ StatusFacts gatherStatus() {
     // Everything read from files and other programs is kept escaped, ready to show.
     facts.job = configuredJob();
     if (facts.job) facts.job->server = escapeControls(facts.job->server);
-    RunResult print = run(kLaunchctl, {"print", serviceTarget(t.kLabel)});
-    facts.jobLoaded = print.code == 0;
-    if (facts.jobLoaded) {
-        for (auto line : nonEmptyLines(print.out)) {
-            if (line.find("state =") != std::string_view::npos || line.find("run interval") != std::string_view::npos)
-                facts.launchdLines.push_back(escapeControls(trimBlanks(line)));
-        }
-    }
+    facts.launchd = jobState(t.kLabel);
     facts.saved = savedSettings();
     if (facts.saved) facts.saved->timeServer = shown(facts.saved->timeServer);
     facts.lastSync = lastSyncRecord();

@@ -12,15 +12,36 @@
 namespace qc {
 
 namespace {
+constexpr const char* kLaunchctl = "/bin/launchctl";
 constexpr int kUnloadQueries = 50;
 constexpr auto kUnloadPause = std::chrono::milliseconds(100);
 constexpr int kBootstrapAttempts = 5;
 constexpr auto kBootstrapPause = std::chrono::milliseconds(500);
-}  // namespace
 
 std::string serviceTarget(const std::string& label) {
     return paths().kDomain + "/" + label;
 }
+
+// The value after "<name> =" on the first line that begins with it.
+std::optional<std::string> launchdValue(const std::vector<std::string>& lines, std::string_view name) {
+    for (std::string_view line : lines) {
+        if (line.substr(0, name.size()) != name) continue;
+        line.remove_prefix(name.size());
+        if (line.substr(0, 2) == " =") return std::string(trimBlanks(line.substr(2)));
+    }
+    return std::nullopt;
+}
+
+// launchd words the run interval "<n> seconds".
+std::optional<int64_t> runInterval(const std::vector<std::string>& lines) {
+    auto text = launchdValue(lines, "run interval");
+    std::string_view suffix = " seconds";
+    if (!text || text->size() < suffix.size() || text->substr(text->size() - suffix.size()) != suffix)
+        return std::nullopt;
+    return parseInt64(std::string_view(*text).substr(0, text->size() - suffix.size()));
+}
+
+}  // namespace
 
 Plist jobPlist(const JobSpec& job) {
     const Paths& p = paths();
@@ -53,9 +74,14 @@ bool jobIsLoaded(const std::string& label) {
     return run(kLaunchctl, {"print", serviceTarget(label)}).code == 0;
 }
 
+Status unloadJob(const std::string& label) {
+    RunResult bootout = run(kLaunchctl, {"bootout", serviceTarget(label)});
+    if (bootout.code != 0) return Error{escapeControls(trimBlanksAndNewlines(bootout.out))};
+    return {};
+}
+
 Status loadJob(const std::string& label, const std::string& plist) {
-    const std::string target = serviceTarget(label);
-    (void)run(kLaunchctl, {"bootout", target});
+    (void)unloadJob(label);  // there may be nothing to unload
     // launchd takes a moment to let go of the old instance.
     for (int query = 0; query < kUnloadQueries; ++query) {
         if (!jobIsLoaded(label)) break;
@@ -70,6 +96,20 @@ Status loadJob(const std::string& label, const std::string& plist) {
         sleepFor(kBootstrapPause);
     }
     return Error{detail};
+}
+
+JobState jobState(const std::string& label) {
+    JobState job;
+    RunResult print = run(kLaunchctl, {"print", serviceTarget(label)});
+    job.loaded = print.code == 0;
+    if (!job.loaded) return job;
+    for (auto line : nonEmptyLines(print.out)) {
+        if (line.find("state =") != std::string_view::npos || line.find("run interval") != std::string_view::npos)
+            job.lines.push_back(escapeControls(trimBlanks(line)));
+    }
+    job.state = launchdValue(job.lines, "state");
+    job.runIntervalSeconds = runInterval(job.lines);
+    return job;
 }
 
 std::optional<ConfiguredJob> configuredJob() {

@@ -8,7 +8,6 @@
 #include "common/paths.h"
 #include "common/platform.h"
 #include "common/plist.h"
-#include "common/process.h"
 #include "common/state_dir.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
@@ -68,7 +67,7 @@ void forbidSetTime(bool keepAnswer) {
     (void)removeFile(t.kSetTimeRequestPath);
     (void)removeFile(t.kSetTimeGrantPath);
     if (!keepAnswer) (void)removeFile(t.kSetTimeResultPath);
-    (void)run(kLaunchctl, {"bootout", serviceTarget(t.kSetTimeLabel)});
+    (void)unloadJob(t.kSetTimeLabel);
 }
 
 }  // namespace qc
