@@ -8,10 +8,10 @@
 #include "common/files.h"
 #include "common/paths.h"
 #include "common/platform.h"
-#include "common/plist.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "jobs/launchd.h"
+#include "settime/grant.h"
 #include "settings/time_settings.h"
 #include "sync/last_sync.h"
 
@@ -67,8 +67,7 @@ StatusFacts gatherStatus() {
     if (facts.saved) facts.saved->timeServer = shown(facts.saved->timeServer);
     facts.lastSync = lastSyncRecord();
     facts.syncNow = pathExists(t.kSyncNowPath);
-    Plist grant = readPlistDict(t.kSetTimeGrantPath);
-    if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
+    if (auto uid = grantedUser()) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
     // Reading the Mac's time server needs root; an ordinary user gets no section.
     facts.showsTimeServer = actsAsRoot();
     if (facts.showsTimeServer) facts.timeServer = shown(platform().currentTimeServer());

@@ -16,6 +16,8 @@ namespace qc {
 
 namespace {
 
+constexpr const char* kGrantedUserKey = "uid";
+
 // A numeric user id: an optional "+", then ASCII digits, at most 4294967295.
 std::optional<uint32_t> parseUserId(std::string_view text) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -49,7 +51,7 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     (void)chmod(request.c_str(), 0600);
 
     Plist grant = newDict();
-    setInteger(grant.get(), "uid", *uid);
+    setInteger(grant.get(), kGrantedUserKey, *uid);
     // Not reported either: without a readable grant, no request is served.
     (void)atomicWrite(t.kSetTimeGrantPath, toXml(grant.get()), 0644);
 
@@ -59,6 +61,11 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
         return Error{"error: the set-the-clock job did not load" +
                      (loaded.error().empty() ? "." : " (" + loaded.error() + ").")};
     return *uid;
+}
+
+std::optional<int64_t> grantedUser() {
+    Plist grant = readPlistDict(paths().kSetTimeGrantPath);
+    return dictInteger(grant.get(), kGrantedUserKey);
 }
 
 void forbidSetTime(bool keepAnswer) {
