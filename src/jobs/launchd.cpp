@@ -65,7 +65,7 @@ Status writeJobPlist(plist_t dict, const std::string& path) {
     if (written) written = makeDirectories(parentDirectory(paths().kLogPath));
     if (written) written = atomicWrite(path, toXml(dict));
     // The message names the job's file even when the log's folder failed.
-    if (!written) return Error{"error: cannot write " + path + ": " + written.error()};
+    if (!written) return Error{"cannot write " + path + ": " + written.error()};
     (void)platform().giveToRootWheel(path, "644");  // launchd itself refuses a file it does not like
     return {};
 }
@@ -95,7 +95,7 @@ Status loadJob(const std::string& label, const std::string& plist) {
         detail = escapeControls(trimBlanksAndNewlines(bootstrap.out), true);
         sleepFor(kBootstrapPause);
     }
-    return Error{detail};
+    return Error{"did not load" + (detail.empty() ? "." : " (" + detail + ").")};
 }
 
 JobState jobState(const std::string& label) {

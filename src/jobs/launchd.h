@@ -24,11 +24,11 @@ struct JobSpec {
 };
 Plist jobPlist(const JobSpec& job);
 
-// Writes the property list, root:wheel 644; the "error: cannot write" line on failure.
+// Writes the property list, root:wheel 644; "cannot write <path>: <why>" on failure.
 Status writeJobPlist(plist_t dict, const std::string& path);
 
-// Reloads the job from its file. A failure carries launchctl's own words
-// (the detail, which may be empty), escaped.
+// Reloads the job from its file. A failure says "did not load" with
+// launchctl's own words (escaped) in brackets when it gave any.
 Status loadJob(const std::string& label, const std::string& plist);
 // Unloads the job; a job that was not loaded is a failure too.
 Status unloadJob(const std::string& label);

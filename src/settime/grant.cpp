@@ -37,7 +37,7 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     const Paths& t = paths();
     auto uid = parseUserId(userText);
     if (!uid || *uid == 0 || !getpwuid(*uid))
-        return Error{"error: \"" + userText +
+        return Error{"\"" + userText +
                      "\" is not a user of this Mac (give the numeric id; root does not need this)."};
     if (Status installed = installProgram(); !installed) return Error{installed.error()};
     (void)ensureStateDir();  // a folder that cannot be made shows as the request file's failure
@@ -45,7 +45,7 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     // A new, empty request file that only the granted user may write.
     const std::string& request = t.kSetTimeRequestPath;
     (void)removeFile(request);  // an old request and its owner go; there may be none
-    if (!createEmptyFile(request, 0600)) return Error{"error: cannot create " + request + "."};
+    if (!createEmptyFile(request, 0600)) return Error{"cannot create " + request + "."};
     // Neither is reported: a request the user cannot write is never served.
     (void)platform().setOwner(request, *uid, 0);
     (void)chmod(request.c_str(), 0600);
@@ -58,8 +58,7 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     Plist job = jobPlist({t.kSetTimeLabel, {"set-time-from-request"}, t.kSetTimeRequestPath, std::nullopt});
     if (Status written = writeJobPlist(job.get(), t.kSetTimePlistPath); !written) return Error{written.error()};
     if (Status loaded = loadJob(t.kSetTimeLabel, t.kSetTimePlistPath); !loaded)
-        return Error{"error: the set-the-clock job did not load" +
-                     (loaded.error().empty() ? "." : " (" + loaded.error() + ").")};
+        return Error{"the set-the-clock job " + loaded.error()};
     return *uid;
 }
 

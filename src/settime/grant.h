@@ -11,7 +11,7 @@
 
 namespace qc {
 
-// Grants the user the id names; the granted id, or the error line that says
+// Grants the user the id names; the granted id, or what failed, which says
 // why nothing (or not everything) was done.
 Result<uint32_t> allowSetTime(const std::string& userText);
 // The user the grant file names; absent without a readable grant. The one
