@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include "cli/dispatch.h"
-#include "common/mac_platform.h"
 #include "common/paths.h"
-#include "common/selftest_platform.h"
+#include "platform/mac_platform.h"
+#include "platform/selftest_platform.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     };
     qc::setPaths(qc::buildPaths(in));
     // The one place that decides between the Mac and test mode.
-    if (qc::paths().testMode())
-        qc::setPlatform(std::make_unique<qc::SelfTestPlatform>());
+    if (auto testMode = qc::testModePaths(qc::paths(), in))
+        qc::setPlatform(std::make_unique<qc::SelfTestPlatform>(std::move(*testMode)));
     else
         qc::setPlatform(std::make_unique<qc::MacPlatform>());
     return qc::dispatch(args);

@@ -5,12 +5,12 @@
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/plist.h"
-#include "common/state_dir.h"
 #include "common/time_text.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
+#include "jobs/state_dir.h"
+#include "platform/platform.h"
 #include "settings/time_settings.h"
 
 namespace qc {

@@ -7,10 +7,10 @@
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "jobs/launchd.h"
+#include "platform/platform.h"
 #include "settime/grant.h"
 #include "settings/time_settings.h"
 #include "sync/last_sync.h"
@@ -69,7 +69,7 @@ StatusFacts gatherStatus() {
     facts.syncNow = pathExists(t.kSyncNowPath);
     if (auto uid = grantedUser()) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
     // Reading the Mac's time server needs root; an ordinary user gets no section.
-    facts.showsTimeServer = actsAsRoot();
+    facts.showsTimeServer = platform().actsAsRoot();
     if (facts.showsTimeServer) facts.timeServer = shown(platform().currentTimeServer());
     readLog(t.kLogPath, facts);
     return facts;

@@ -3,9 +3,9 @@
 #include "common/atomic_write.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/process.h"
 #include "common/running_program.h"
+#include "platform/platform.h"
 
 namespace qc {
 

@@ -4,10 +4,10 @@
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/process.h"
 #include "common/text.h"
 #include "common/utf8.h"
+#include "platform/platform.h"
 
 namespace qc {
 
@@ -49,7 +49,8 @@ Plist jobPlist(const JobSpec& job) {
     arguments.insert(arguments.end(), job.arguments.begin(), job.arguments.end());
     // Keys in sorted order, as the platform's own writer puts them.
     Plist dict = newDict();
-    if (auto environment = testEnvironment()) setStringDict(dict.get(), "EnvironmentVariables", *environment);
+    if (auto environment = platform().testEnvironment())
+        setStringDict(dict.get(), "EnvironmentVariables", *environment);
     setString(dict.get(), "Label", job.label);
     setStringArray(dict.get(), "ProgramArguments", arguments);
     if (job.startInterval) setBool(dict.get(), "RunAtLoad", true);

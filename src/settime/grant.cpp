@@ -6,11 +6,11 @@
 #include "common/atomic_write.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/plist.h"
-#include "common/state_dir.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
+#include "jobs/state_dir.h"
+#include "platform/platform.h"
 
 namespace qc {
 
@@ -37,8 +37,7 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     const Paths& t = paths();
     auto uid = parseUserId(userText);
     if (!uid || *uid == 0 || !getpwuid(*uid))
-        return Error{"\"" + userText +
-                     "\" is not a user of this Mac (give the numeric id; root does not need this)."};
+        return Error{"\"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this)."};
     if (Status installed = installProgram(); !installed) return Error{installed.error()};
     (void)ensureStateDir();  // a folder that cannot be made shows as the request file's failure
 

@@ -1,4 +1,4 @@
-#include "common/mac_platform.h"
+#include "platform/mac_platform.h"
 
 #include <gtest/gtest.h>
 

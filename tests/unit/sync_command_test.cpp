@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/selftest_platform.h"
+#include "platform/selftest_platform.h"
 #include "test_root.h"
 
 namespace qc {

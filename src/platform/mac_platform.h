@@ -4,15 +4,12 @@
 // test can see the argument vectors a Mac gets.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "common/platform.h"
+#include "platform/file_programs.h"
+#include "platform/platform.h"
 
 namespace qc {
-
-using Runner = std::function<RunResult(const std::string& path, const std::vector<std::string>& arguments)>;
 
 class MacPlatform : public Platform {
 public:
@@ -28,10 +25,10 @@ public:
     Status giveToRootWheel(const std::string& path, const std::string& mode) override;
     Status changeMode(const std::string& path, const std::string& mode) override;
     Status clearQuarantine(const std::string& path) override;
+    bool actsAsRoot() override;
+    std::optional<std::map<std::string, std::string>> testEnvironment() override;
 
-protected:
-    // A program's result as a status: its output when it failed.
-    Status runChecked(const std::string& path, const std::vector<std::string>& arguments);
+private:
     Runner run_;
 };
 

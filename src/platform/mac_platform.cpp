@@ -1,4 +1,4 @@
-#include "common/mac_platform.h"
+#include "platform/mac_platform.h"
 
 #include <cerrno>
 #include <cstring>
@@ -35,19 +35,13 @@ std::optional<bool> networkTimeSwitchIn(const std::string& output) {
     return lowered == "on";
 }
 
-Status MacPlatform::runChecked(const std::string& path, const std::vector<std::string>& arguments) {
-    RunResult result = run_(path, arguments);
-    if (result.code != 0) return Error{std::string(trimBlanksAndNewlines(result.out))};
-    return {};
-}
-
 std::optional<std::string> MacPlatform::currentTimeServer() {
     // systemsetup's exit code says nothing useful; only the labelled line counts.
     return systemsetupValueIn(run_(kSystemsetup, {"-getnetworktimeserver"}).out, "Network Time Server:");
 }
 
 Status MacPlatform::setTimeServer(const std::string& host) {
-    return runChecked(kSystemsetup, {"-setnetworktimeserver", host});
+    return runChecked(run_, kSystemsetup, {"-setnetworktimeserver", host});
 }
 
 std::optional<bool> MacPlatform::usingNetworkTime() {
@@ -55,7 +49,7 @@ std::optional<bool> MacPlatform::usingNetworkTime() {
 }
 
 Status MacPlatform::setUsingNetworkTime(bool on) {
-    return runChecked(kSystemsetup, {"-setusingnetworktime", on ? "on" : "off"});
+    return runChecked(run_, kSystemsetup, {"-setusingnetworktime", on ? "on" : "off"});
 }
 
 RunResult MacPlatform::runSntp(const std::string& server) {
@@ -75,17 +69,23 @@ Status MacPlatform::setOwner(const std::string& path, uid_t uid, gid_t gid) {
 }
 
 Status MacPlatform::giveToRootWheel(const std::string& path, const std::string& mode) {
-    Status owned = runChecked("/usr/sbin/chown", {"root:wheel", path});
-    Status moded = changeMode(path, mode);
-    return owned ? moded : owned;
+    return runGiveToRootWheel(run_, path, mode);
 }
 
 Status MacPlatform::changeMode(const std::string& path, const std::string& mode) {
-    return runChecked("/bin/chmod", {mode, path});
+    return runChangeMode(run_, path, mode);
 }
 
 Status MacPlatform::clearQuarantine(const std::string& path) {
-    return runChecked("/usr/bin/xattr", {"-dr", "com.apple.quarantine", path});
+    return runClearQuarantine(run_, path);
+}
+
+bool MacPlatform::actsAsRoot() {
+    return geteuid() == 0;
+}
+
+std::optional<std::map<std::string, std::string>> MacPlatform::testEnvironment() {
+    return std::nullopt;
 }
 
 }  // namespace qc
