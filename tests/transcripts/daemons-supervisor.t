@@ -4,20 +4,6 @@
 # are small shell programs.
 % mkdir -m 777 /tmp/s /tmp/s/w
 
-# A gui job runs once at load as its user, in /, with /dev/null as input, with
-# PATH plus its own variables, and one file for both streams.
-% k='<key>RunAtLoad</key><true/><key>EnvironmentVariables</key><dict><key>FOO</key><string>bar</string></dict>'
-+ k="$k<key>StandardOutPath</key><string>/tmp/s/who.log</string><key>StandardErrorPath</key><string>/tmp/s/who.log</string>"
-+ job_plist who "$k" \
-+ /bin/sh -c 'echo "$(id -u) $(id -G) $(pwd) $(readlink /proc/self/fd/0)"; env | sort | tr "\n" " "; echo; echo to-stderr >>/proc/self/fd/2' >/tmp/s/who.plist
-% FROM_SUPERVISOR=leak setpriv --reuid 65534 --regid 65534 --clear-groups launchctl bootstrap gui/65534 /tmp/s/who.plist
-+ wait_for 'launchctl print gui/65534/who | grep -q "last exit code = 0"' && cat /tmp/s/who.log && launchctl print gui/65534/who | grep -E "state =|runs ="
-| 65534 65534 / /dev/null
-| FOO=bar PATH=/usr/bin:/bin:/usr/sbin:/sbin PWD=/ 
-| to-stderr
-| 	state = not running
-| 	runs = 1
-
 # WatchPaths: creation, a touch, a write, a replacement and a deletion each
 # start one run ("+", waited for); another name in the folder and reading
 # start none ("-"); the count is checked again once all is quiet. The counts
