@@ -28,9 +28,7 @@ int main(int argc, char** argv) {
     };
     qc::setPaths(qc::buildPaths(in));
     // The one place that decides between the Mac and test mode.
-    if (auto testMode = qc::testModePaths(qc::paths(), in))
-        qc::setPlatform(std::make_unique<qc::SelfTestPlatform>(std::move(*testMode)));
-    else
-        qc::setPlatform(std::make_unique<qc::MacPlatform>());
+    auto testMode = qc::testModePaths(qc::paths(), in);
+    qc::setPlatform(testMode ? qc::selfTestPlatform(std::move(*testMode)) : qc::macPlatform());
     return qc::dispatch(args);
 }

@@ -35,57 +35,60 @@ std::optional<bool> networkTimeSwitchIn(const std::string& output) {
     return lowered == "on";
 }
 
-std::optional<std::string> MacPlatform::currentTimeServer() {
-    // systemsetup's exit code says nothing useful; only the labelled line counts.
-    return systemsetupValueIn(run_(kSystemsetup, {"-getnetworktimeserver"}).out, "Network Time Server:");
-}
+namespace {
 
-Status MacPlatform::setTimeServer(const std::string& host) {
-    return runChecked(run_, kSystemsetup, {"-setnetworktimeserver", host});
-}
+class MacPlatform : public Platform {
+public:
+    explicit MacPlatform(Runner runner) : run_(std::move(runner)) {}
 
-std::optional<bool> MacPlatform::usingNetworkTime() {
-    return networkTimeSwitchIn(run_(kSystemsetup, {"-getusingnetworktime"}).out);
-}
+    std::optional<std::string> currentTimeServer() override {
+        // systemsetup's exit code says nothing useful; only the labelled line counts.
+        return systemsetupValueIn(run_(kSystemsetup, {"-getnetworktimeserver"}).out, "Network Time Server:");
+    }
+    Status setTimeServer(const std::string& host) override {
+        return runChecked(run_, kSystemsetup, {"-setnetworktimeserver", host});
+    }
+    std::optional<bool> usingNetworkTime() override {
+        return networkTimeSwitchIn(run_(kSystemsetup, {"-getusingnetworktime"}).out);
+    }
+    Status setUsingNetworkTime(bool on) override {
+        return runChecked(run_, kSystemsetup, {"-setusingnetworktime", on ? "on" : "off"});
+    }
 
-Status MacPlatform::setUsingNetworkTime(bool on) {
-    return runChecked(run_, kSystemsetup, {"-setusingnetworktime", on ? "on" : "off"});
-}
+    // sntp sets the clock itself.
+    RunResult runSntp(const std::string& server) override { return run_("/usr/bin/sntp", {"-sS", server}); }
+    Result<std::string> setClock(int64_t seconds, const std::string& text) override {
+        timeval tv{};
+        tv.tv_sec = static_cast<time_t>(seconds);
+        if (settimeofday(&tv, nullptr) != 0)
+            return Error{std::string("the clock could not be set: ") + strerror(errno)};
+        return "clock set to " + text;
+    }
 
-RunResult MacPlatform::runSntp(const std::string& server) {
-    return run_("/usr/bin/sntp", {"-sS", server});
-}
+    Status setOwner(const std::string& path, uid_t uid, gid_t gid) override {
+        if (chown(path.c_str(), uid, gid) != 0) return Error{strerror(errno)};
+        return {};
+    }
+    Status giveToRootWheel(const std::string& path, const std::string& mode) override {
+        return runGiveToRootWheel(run_, path, mode);
+    }
+    Status changeMode(const std::string& path, const std::string& mode) override {
+        return runChangeMode(run_, path, mode);
+    }
+    Status clearQuarantine(const std::string& path) override { return runClearQuarantine(run_, path); }
 
-Result<std::string> MacPlatform::setClock(int64_t seconds, const std::string& text) {
-    timeval tv{};
-    tv.tv_sec = static_cast<time_t>(seconds);
-    if (settimeofday(&tv, nullptr) != 0) return Error{std::string("the clock could not be set: ") + strerror(errno)};
-    return "clock set to " + text;
-}
+    bool actsAsRoot() override { return geteuid() == 0; }
+    // A Mac's jobs run as they are, outside test mode.
+    std::optional<std::map<std::string, std::string>> testEnvironment() override { return std::nullopt; }
 
-Status MacPlatform::setOwner(const std::string& path, uid_t uid, gid_t gid) {
-    if (chown(path.c_str(), uid, gid) != 0) return Error{strerror(errno)};
-    return {};
-}
+private:
+    Runner run_;
+};
 
-Status MacPlatform::giveToRootWheel(const std::string& path, const std::string& mode) {
-    return runGiveToRootWheel(run_, path, mode);
-}
+}  // namespace
 
-Status MacPlatform::changeMode(const std::string& path, const std::string& mode) {
-    return runChangeMode(run_, path, mode);
-}
-
-Status MacPlatform::clearQuarantine(const std::string& path) {
-    return runClearQuarantine(run_, path);
-}
-
-bool MacPlatform::actsAsRoot() {
-    return geteuid() == 0;
-}
-
-std::optional<std::map<std::string, std::string>> MacPlatform::testEnvironment() {
-    return std::nullopt;
+std::unique_ptr<Platform> macPlatform(Runner runner) {
+    return std::make_unique<MacPlatform>(std::move(runner));
 }
 
 }  // namespace qc

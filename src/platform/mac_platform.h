@@ -4,6 +4,8 @@
 // test can see the argument vectors a Mac gets.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/file_programs.h"
@@ -11,26 +13,7 @@
 
 namespace qc {
 
-class MacPlatform : public Platform {
-public:
-    explicit MacPlatform(Runner runner = run) : run_(std::move(runner)) {}
-
-    std::optional<std::string> currentTimeServer() override;
-    Status setTimeServer(const std::string& host) override;
-    std::optional<bool> usingNetworkTime() override;
-    Status setUsingNetworkTime(bool on) override;
-    RunResult runSntp(const std::string& server) override;
-    Result<std::string> setClock(int64_t seconds, const std::string& text) override;
-    Status setOwner(const std::string& path, uid_t uid, gid_t gid) override;
-    Status giveToRootWheel(const std::string& path, const std::string& mode) override;
-    Status changeMode(const std::string& path, const std::string& mode) override;
-    Status clearQuarantine(const std::string& path) override;
-    bool actsAsRoot() override;
-    std::optional<std::map<std::string, std::string>> testEnvironment() override;
-
-private:
-    Runner run_;
-};
+std::unique_ptr<Platform> macPlatform(Runner runner = run);
 
 // The value after the label on the first line of systemsetup's output that
 // holds the label (absent when that value is empty), and the automatic-time

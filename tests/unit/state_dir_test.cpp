@@ -25,7 +25,7 @@ TEST(StateDir, GivenToRootOnlyOnAMacAndMode755Always) {
         ASSERT_TRUE(makeDirectories(dir));
         ASSERT_EQ(chown(dir.c_str(), 65534, 65534), 0);
         ASSERT_EQ(chmod(dir.c_str(), 0700), 0);
-        ScopedPlatform scoped(mac ? std::unique_ptr<Platform>(new MacPlatform) : std::make_unique<SelfTestPlatform>());
+        ScopedPlatform scoped(mac ? macPlatform() : selfTestPlatform());
         EXPECT_TRUE(ensureStateDir());
         const uid_t owner = mac ? 0 : 65534;
         EXPECT_EQ(mode(dir), std::tuple(owner, owner, 0755u));
