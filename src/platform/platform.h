@@ -2,8 +2,8 @@
 // test-mode run must do differently sits behind it: the time settings
 // (systemsetup, or a property-list store), the sntp program and its
 // arguments, setting the clock, the owners and modes of files, whether the
-// process acts as root, and the environment its jobs get. Its two drivers,
-// MacPlatform and SelfTestPlatform, share nothing but the programs of
+// process acts as root, and the environment its jobs get. Its two drivers
+// (mac_platform.h, selftest_platform.h) share nothing but the programs of
 // file_programs.h. main picks one once, before the command runs; nothing
 // else asks which.
 #pragma once
