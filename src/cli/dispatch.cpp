@@ -12,6 +12,7 @@
 #include "common/console.h"
 #include "common/paths.h"
 #include "jobs/launchd.h"
+#include "platform/platform.h"
 
 namespace qc {
 
@@ -19,7 +20,7 @@ namespace {
 
 // True when the process may act as root; otherwise the re-run hint is printed.
 bool requireRoot(const std::string& hint) {
-    if (actsAsRoot()) return true;
+    if (platform().actsAsRoot()) return true;
     errln("This needs root. Re-run with sudo, e.g.:");
     errln("  sudo \"" + paths().kSelfPath + "\" " + hint);
     return false;

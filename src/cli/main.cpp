@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include "cli/dispatch.h"
-#include "common/mac_platform.h"
 #include "common/paths.h"
-#include "common/selftest_platform.h"
+#include "platform/mac_platform.h"
+#include "platform/selftest_platform.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
@@ -28,9 +28,7 @@ int main(int argc, char** argv) {
     };
     qc::setPaths(qc::buildPaths(in));
     // The one place that decides between the Mac and test mode.
-    if (qc::paths().testMode())
-        qc::setPlatform(std::make_unique<qc::SelfTestPlatform>());
-    else
-        qc::setPlatform(std::make_unique<qc::MacPlatform>());
+    auto testMode = qc::testModePaths(qc::paths(), in);
+    qc::setPlatform(testMode ? qc::selfTestPlatform(std::move(*testMode)) : qc::macPlatform());
     return qc::dispatch(args);
 }

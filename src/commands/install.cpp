@@ -5,12 +5,12 @@
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/plist.h"
-#include "common/state_dir.h"
 #include "common/time_text.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
+#include "jobs/state_dir.h"
+#include "platform/platform.h"
 #include "settings/time_settings.h"
 
 namespace qc {
@@ -33,7 +33,7 @@ int cmdInstall(const std::optional<std::string>& given, const std::optional<std:
     const std::string& server = chosen->ip;
     const std::optional<std::string>& name = chosen->name;
     if (!pathExists("/usr/bin/sntp")) {
-        errln("error: /usr/bin/sntp not found \u2014 cannot force a sync on this macOS.");
+        errorln("/usr/bin/sntp not found \u2014 cannot force a sync on this macOS.");
         return 1;
     }
     const std::string display = name ? "\"" + *name + "\" (" + server + ")" : server;
@@ -47,7 +47,7 @@ int cmdInstall(const std::optional<std::string>& given, const std::optional<std:
     (void)platform().setTimeServer(server);
     (void)platform().setUsingNetworkTime(true);
     if (Status installed = installProgram(); !installed) {
-        errln(installed.error());
+        errorln(installed.error());
         return 1;
     }
     (void)ensureStateDir();  // a folder that cannot be made shows as the job's write failing
@@ -58,12 +58,12 @@ int cmdInstall(const std::optional<std::string>& given, const std::optional<std:
 
     Plist job = jobPlist({t.kLabel, {"sync", "--server", server}, t.kSyncNowPath, intervalSec});
     if (Status written = writeJobPlist(job.get(), t.kPlistPath); !written) {
-        errln(written.error());
+        errorln(written.error());
         return 1;
     }
     if (Status loaded = loadJob(t.kLabel, t.kPlistPath); !loaded) {
-        errln("error: the background job did not load" + (loaded.error().empty() ? "." : " (" + loaded.error() + ").") +
-              " Its files are in place, so it starts at the next restart; run setup again to load it now.");
+        errorln("the background job " + loaded.error() +
+                " Its files are in place, so it starts at the next restart; run setup again to load it now.");
         return 1;
     }
     (void)removeFile(t.kLegacyBin);  // usually there is none

@@ -5,7 +5,6 @@
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/process.h"
 #include "common/utf8.h"
 #include "jobs/launchd.h"
 #include "settings/time_settings.h"
@@ -40,8 +39,8 @@ int cmdRemove() {
     outln("Removing Quorvandel Connect");
     // Each step is tried whatever happened to the one before, and none is
     // reported. Both jobs stop before any of their files goes.
-    (void)run(kLaunchctl, {"bootout", serviceTarget(t.kLabel)});
-    (void)run(kLaunchctl, {"bootout", serviceTarget(t.kSetTimeLabel)});
+    (void)unloadJob(t.kLabel);
+    (void)unloadJob(t.kSetTimeLabel);
     for (const std::string* path : {&t.kSetTimePlistPath, &t.kPlistPath, &t.kInstalledBin, &t.kLegacyBin})
         (void)removeFile(*path);
     const Restored restored = restoreSettings();

@@ -10,7 +10,7 @@ namespace qc {
 int cmdAllowSetTime(const std::string& userText) {
     Result<uint32_t> granted = allowSetTime(userText);
     if (!granted) {
-        errln(granted.error());
+        errorln(granted.error());
         return 1;
     }
     outln("User " + std::to_string(*granted) +

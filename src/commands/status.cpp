@@ -7,12 +7,11 @@
 #include "common/console.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
-#include "common/plist.h"
-#include "common/process.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "jobs/launchd.h"
+#include "platform/platform.h"
+#include "settime/grant.h"
 #include "settings/time_settings.h"
 #include "sync/last_sync.h"
 
@@ -63,22 +62,14 @@ StatusFacts gatherStatus() {
     // Everything read from files and other programs is kept escaped, ready to show.
     facts.job = configuredJob();
     if (facts.job) facts.job->server = escapeControls(facts.job->server);
-    RunResult print = run(kLaunchctl, {"print", serviceTarget(t.kLabel)});
-    facts.jobLoaded = print.code == 0;
-    if (facts.jobLoaded) {
-        for (auto line : nonEmptyLines(print.out)) {
-            if (line.find("state =") != std::string_view::npos || line.find("run interval") != std::string_view::npos)
-                facts.launchdLines.push_back(escapeControls(trimBlanks(line)));
-        }
-    }
+    facts.launchd = jobState(t.kLabel);
     facts.saved = savedSettings();
     if (facts.saved) facts.saved->timeServer = shown(facts.saved->timeServer);
     facts.lastSync = lastSyncRecord();
     facts.syncNow = pathExists(t.kSyncNowPath);
-    Plist grant = readPlistDict(t.kSetTimeGrantPath);
-    if (auto uid = dictInteger(grant.get(), "uid")) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
+    if (auto uid = grantedUser()) facts.grant = Grant{*uid, jobIsLoaded(t.kSetTimeLabel)};
     // Reading the Mac's time server needs root; an ordinary user gets no section.
-    facts.showsTimeServer = actsAsRoot();
+    facts.showsTimeServer = platform().actsAsRoot();
     if (facts.showsTimeServer) facts.timeServer = shown(platform().currentTimeServer());
     readLog(t.kLogPath, facts);
     return facts;

@@ -20,9 +20,7 @@ struct Grant {
 
 struct StatusFacts {
     std::optional<ConfiguredJob> job;
-    bool jobLoaded = false;
-    // The "state =" and "run interval" lines of launchctl print, trimmed.
-    std::vector<std::string> launchdLines;
+    JobState launchd;  // of the sync job
     std::optional<SavedSettings> saved;
     std::optional<int64_t> lastSync;
     bool syncNow = false;

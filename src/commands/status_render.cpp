@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include "common/console.h"
-#include "common/text.h"
 #include "common/time_text.h"
 #include "common/version.h"
 
@@ -17,25 +16,6 @@ using Json = nlohmann::ordered_json;
 template <typename T>
 Json orNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
-}
-
-// The value after "<name> = " on the first launchd line that starts with it.
-std::optional<std::string> launchdValue(const StatusFacts& facts, std::string_view name) {
-    for (std::string_view line : facts.launchdLines) {
-        if (line.substr(0, name.size()) != name) continue;
-        line.remove_prefix(name.size());
-        if (line.substr(0, 2) == " =") return std::string(trimBlanks(line.substr(2)));
-    }
-    return std::nullopt;
-}
-
-// launchd words the run interval "<n> seconds".
-std::optional<int64_t> runInterval(const StatusFacts& facts) {
-    auto text = launchdValue(facts, "run interval");
-    std::string_view suffix = " seconds";
-    if (!text || text->size() < suffix.size() || text->substr(text->size() - suffix.size()) != suffix)
-        return std::nullopt;
-    return parseInt64(std::string_view(*text).substr(0, text->size() - suffix.size()));
 }
 
 // Older than twice the interval plus 300 s; a limit beyond the 64-bit range
@@ -62,7 +42,7 @@ void putOffsetSeconds(std::string& document, std::optional<double> seconds) {
 
 std::string_view statusHealth(const StatusFacts& facts, int64_t now) {
     if (!facts.job) return "not-set-up";
-    if (!facts.jobLoaded) return "job-not-loaded";
+    if (!facts.launchd.loaded) return "job-not-loaded";
     if (!facts.lastSync) return "never-synced";
     // The record is the last success: a failure after it means the Mac is not syncing now.
     if (facts.log.lastAttempt && facts.log.lastAttempt->exitCode != 0) return "failing";
@@ -79,8 +59,8 @@ void printStatusText(const StatusFacts& facts) {
     else
         outln("  not set up");
     outln("== launchd service ==");
-    if (!facts.jobLoaded) outln("  (not loaded)");
-    for (const auto& line : facts.launchdLines) outln("  " + line);
+    if (!facts.launchd.loaded) outln("  (not loaded)");
+    for (const auto& line : facts.launchd.lines) outln("  " + line);
     outln("== time settings before setup ==");
     if (!facts.saved) {
         outln("  (no record)");
@@ -115,9 +95,9 @@ std::string statusJson(const StatusFacts& facts, int64_t now) {
     json["setUp"] = facts.job.has_value();
     json["server"] = facts.job ? Json(facts.job->server) : Json(nullptr);
     json["intervalSeconds"] = facts.job ? Json(facts.job->interval) : Json(nullptr);
-    json["job"] = {{"loaded", facts.jobLoaded},
-                   {"state", orNull(launchdValue(facts, "state"))},
-                   {"runIntervalSeconds", orNull(runInterval(facts))}};
+    json["job"] = {{"loaded", facts.launchd.loaded},
+                   {"state", orNull(facts.launchd.state)},
+                   {"runIntervalSeconds", orNull(facts.launchd.runIntervalSeconds)}};
     json["beforeSetup"] = facts.saved ? Json{{"timeServer", orNull(facts.saved->timeServer)},
                                              {"setTimeAutomatically", orNull(facts.saved->automatic)}}
                                       : Json(nullptr);

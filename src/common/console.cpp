@@ -44,4 +44,8 @@ void errln(std::string_view text) {
     writeLine(STDERR_FILENO, text);
 }
 
+void errorln(std::string_view what) {
+    errln("error: " + std::string(what));
+}
+
 }  // namespace qc

@@ -12,5 +12,8 @@ void out(std::string_view text);
 void outln(std::string_view text);
 void err(std::string_view text);
 void errln(std::string_view text);
+// A failure as the user is shown it: "error: " and the fragment that says
+// what failed. The one writer of that prefix.
+void errorln(std::string_view what);
 
 }  // namespace qc

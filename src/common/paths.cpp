@@ -1,6 +1,5 @@
 #include "common/paths.h"
 
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -65,14 +64,16 @@ Paths buildPaths(const PathInputs& in) {
     p.kSetTimeRequestPath = p.kStateDir + "/set-time-request";
     p.kSetTimeGrantPath = p.kStateDir + "/set-time-grant.plist";
     p.kSetTimeResultPath = p.kStateDir + "/set-time-result";
-    p.kFakeClockPath = p.rooted("/clock-set-to");
-    if (p.kTestRoot) {
-        auto sntp = in.getenv("QUORVANDEL_CONNECT_TEST_SNTP");
-        if (sntp && !sntp->empty()) p.kSntpStandIn = *sntp;
-    }
-    p.kFakeSettingsPath = p.rooted("/system-time-settings.plist");
     p.kSelfPath = standardizedPath(in.cwd, in.programName);
     return p;
+}
+
+std::optional<TestModePaths> testModePaths(const Paths& p, const PathInputs& in) {
+    if (!p.testMode()) return std::nullopt;
+    TestModePaths t{*p.kTestRoot, p.rooted("/clock-set-to"), std::nullopt, p.rooted("/system-time-settings.plist")};
+    auto sntp = in.getenv("QUORVANDEL_CONNECT_TEST_SNTP");
+    if (sntp && !sntp->empty()) t.kSntpStandIn = *sntp;
+    return t;
 }
 
 const Paths& paths() {
@@ -87,18 +88,6 @@ ScopedPaths::ScopedPaths(Paths p) : saved_(std::exchange(gPaths, std::move(p))) 
 
 ScopedPaths::~ScopedPaths() {
     gPaths = std::move(saved_);
-}
-
-bool actsAsRoot() {
-    return geteuid() == 0 || paths().testMode();
-}
-
-std::optional<std::map<std::string, std::string>> testEnvironment() {
-    const Paths& p = paths();
-    if (!p.kTestRoot) return std::nullopt;
-    std::map<std::string, std::string> environment{{"QUORVANDEL_CONNECT_TEST_ROOT", *p.kTestRoot}};
-    if (p.kSntpStandIn) environment["QUORVANDEL_CONNECT_TEST_SNTP"] = *p.kSntpStandIn;
-    return environment;
 }
 
 }  // namespace qc

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -30,9 +29,6 @@ struct Paths {
     std::string kSetTimeRequestPath;
     std::string kSetTimeGrantPath;
     std::string kSetTimeResultPath;
-    std::string kFakeClockPath;
-    std::optional<std::string> kSntpStandIn;
-    std::string kFakeSettingsPath;
     // The running tool's own absolute path.
     std::string kSelfPath;
 
@@ -51,6 +47,18 @@ struct PathInputs {
 };
 
 Paths buildPaths(const PathInputs& in);
+
+// What only test mode's platform uses: the files under the test root that
+// stand for the Mac's clock and time settings, and the program run in place
+// of sntp, passed on to the jobs with the test root.
+struct TestModePaths {
+    std::string kTestRoot;
+    std::string kFakeClockPath;
+    std::optional<std::string> kSntpStandIn;
+    std::string kFakeSettingsPath;
+};
+// Absent outside test mode.
+std::optional<TestModePaths> testModePaths(const Paths& p, const PathInputs& in);
 
 // The running tool's path as selfPath gives it: an absolute path stays as it
 // is; a relative one is joined onto the working directory, and "." and ".."
@@ -72,12 +80,5 @@ public:
 private:
     Paths saved_;
 };
-
-// True for root, and in test mode, where an ordinary user acts as root would.
-bool actsAsRoot();
-
-// The environment a job gets in test mode, so that it runs in test mode too;
-// absent outside test mode.
-std::optional<std::map<std::string, std::string>> testEnvironment();
 
 }  // namespace qc

@@ -1,5 +1,12 @@
-// The one shape of a failure: the line the user is shown, carried from the
-// lowest helper up to the handler that prints it and picks the exit code.
+// The one shape of a failure: a fragment that says what failed ("cannot
+// write <path>: Permission denied"), carried from the lowest helper up to
+// the command that reports it. That command adds "error: " in front, through
+// errorln (common/console.h), and picks the exit code; nothing below it
+// writes the prefix. A few exact lines have none, and their commands print
+// them as they stand with errln: the refusals of set-time (the clock
+// setting's bare words), the server choice's "No Quorvandel servers found.
+// ..." and "Invalid selection.", and a discovery socket that cannot open
+// ("socket: <why>", as perror words it).
 // A result must be looked at: a failure that is ignored on purpose is cast
 // away with (void) where it happens.
 #pragma once
@@ -47,7 +54,7 @@ private:
     std::optional<std::string> error_;
 };
 
-// Success or the line that says what went wrong.
+// Success or the fragment that says what went wrong.
 using Status = Result<void>;
 
 }  // namespace qc

@@ -6,7 +6,7 @@
 namespace qc {
 
 // Puts the running tool at its installed place and proves the copy runs;
-// the error line when it could not.
+// what failed when it could not.
 Status installProgram();
 
 }  // namespace qc

@@ -6,16 +6,17 @@
 #include "common/atomic_write.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/plist.h"
-#include "common/process.h"
-#include "common/state_dir.h"
 #include "jobs/installed.h"
 #include "jobs/launchd.h"
+#include "jobs/state_dir.h"
+#include "platform/platform.h"
 
 namespace qc {
 
 namespace {
+
+constexpr const char* kGrantedUserKey = "uid";
 
 // A numeric user id: an optional "+", then ASCII digits, at most 4294967295.
 std::optional<uint32_t> parseUserId(std::string_view text) {
@@ -36,30 +37,33 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     const Paths& t = paths();
     auto uid = parseUserId(userText);
     if (!uid || *uid == 0 || !getpwuid(*uid))
-        return Error{"error: \"" + userText +
-                     "\" is not a user of this Mac (give the numeric id; root does not need this)."};
+        return Error{"\"" + userText + "\" is not a user of this Mac (give the numeric id; root does not need this)."};
     if (Status installed = installProgram(); !installed) return Error{installed.error()};
     (void)ensureStateDir();  // a folder that cannot be made shows as the request file's failure
 
     // A new, empty request file that only the granted user may write.
     const std::string& request = t.kSetTimeRequestPath;
     (void)removeFile(request);  // an old request and its owner go; there may be none
-    if (!createEmptyFile(request, 0600)) return Error{"error: cannot create " + request + "."};
+    if (!createEmptyFile(request, 0600)) return Error{"cannot create " + request + "."};
     // Neither is reported: a request the user cannot write is never served.
     (void)platform().setOwner(request, *uid, 0);
     (void)chmod(request.c_str(), 0600);
 
     Plist grant = newDict();
-    setInteger(grant.get(), "uid", *uid);
+    setInteger(grant.get(), kGrantedUserKey, *uid);
     // Not reported either: without a readable grant, no request is served.
     (void)atomicWrite(t.kSetTimeGrantPath, toXml(grant.get()), 0644);
 
     Plist job = jobPlist({t.kSetTimeLabel, {"set-time-from-request"}, t.kSetTimeRequestPath, std::nullopt});
     if (Status written = writeJobPlist(job.get(), t.kSetTimePlistPath); !written) return Error{written.error()};
     if (Status loaded = loadJob(t.kSetTimeLabel, t.kSetTimePlistPath); !loaded)
-        return Error{"error: the set-the-clock job did not load" +
-                     (loaded.error().empty() ? "." : " (" + loaded.error() + ").")};
+        return Error{"the set-the-clock job " + loaded.error()};
     return *uid;
+}
+
+std::optional<int64_t> grantedUser() {
+    Plist grant = readPlistDict(paths().kSetTimeGrantPath);
+    return dictInteger(grant.get(), kGrantedUserKey);
 }
 
 void forbidSetTime(bool keepAnswer) {
@@ -68,7 +72,7 @@ void forbidSetTime(bool keepAnswer) {
     (void)removeFile(t.kSetTimeRequestPath);
     (void)removeFile(t.kSetTimeGrantPath);
     if (!keepAnswer) (void)removeFile(t.kSetTimeResultPath);
-    (void)run(kLaunchctl, {"bootout", serviceTarget(t.kSetTimeLabel)});
+    (void)unloadJob(t.kSetTimeLabel);
 }
 
 }  // namespace qc

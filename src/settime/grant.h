@@ -4,15 +4,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/result.h"
 
 namespace qc {
 
-// Grants the user the id names; the granted id, or the error line that says
+// Grants the user the id names; the granted id, or what failed, which says
 // why nothing (or not everything) was done.
 Result<uint32_t> allowSetTime(const std::string& userText);
+// The user the grant file names; absent without a readable grant. The one
+// reader of that file.
+std::optional<int64_t> grantedUser();
 // Takes the grant away. Never fails: each deletion and the unload are tried
 // whatever happened to the ones before. keepAnswer keeps the result file.
 void forbidSetTime(bool keepAnswer);

@@ -9,7 +9,6 @@
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/plist.h"
 #include "common/utf8.h"
 #include "settime/grant.h"
 #include "settime/request_rules.h"
@@ -42,8 +41,7 @@ std::optional<std::string> readRequestBytes(int fd) {
 std::optional<RequestAnswer> serveRequest() {
     const Paths& t = paths();
 
-    Plist grant = readPlistDict(t.kSetTimeGrantPath);
-    auto uid = dictInteger(grant.get(), "uid");
+    auto uid = grantedUser();
     if (!uid) return std::nullopt;
 
     // No link is followed, and a FIFO cannot hold the open.

@@ -1,7 +1,7 @@
 #include "settime/set_clock.h"
 
-#include "common/platform.h"
 #include "common/time_text.h"
+#include "platform/platform.h"
 #include "sync/last_sync.h"
 
 namespace qc {

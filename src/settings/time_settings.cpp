@@ -2,9 +2,9 @@
 
 #include "common/atomic_write.h"
 #include "common/paths.h"
-#include "common/platform.h"
 #include "common/plist.h"
-#include "common/state_dir.h"
+#include "jobs/state_dir.h"
+#include "platform/platform.h"
 
 namespace qc {
 

@@ -4,10 +4,10 @@
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
-#include "common/state_dir.h"
 #include "common/text.h"
 #include "common/utf8.h"
+#include "jobs/state_dir.h"
+#include "platform/platform.h"
 
 namespace qc {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "common/platform.h"
 #include "common/text.h"
 #include "common/time_text.h"
 #include "common/utf8.h"
+#include "platform/platform.h"
 
 namespace qc {
 

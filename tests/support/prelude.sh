@@ -65,10 +65,6 @@ age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
 tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
 # Fails, with Python's complaint, unless standard input is one JSON document.
 json_ok() { python3 -c 'import json, sys; json.load(sys.stdin)'; }
-# A process's wakeups (context switches) and CPU ticks: "WAKEUPS TICKS".
-idle_counts() {
-  echo "$(awk '/ctxt_switches/ { n += $2 } END { print n }' /proc/$1/status) $(awk '{ print $14 + $15 }' /proc/$1/stat)"
-}
 # A launchd job property list on standard output: job_plist LABEL KEYS-XML ARG...
 job_plist() {
   printf '<plist><dict><key>Label</key><string>%s</string><key>ProgramArguments</key><array>' "$1"

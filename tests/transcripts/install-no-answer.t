@@ -14,16 +14,3 @@ $ install --server 127.0.0.9 --interval 90
 |   syncs with 127.0.0.9 at startup and every 90 seconds
 |   state = not running
 |   (none recorded)
-
-# A client that fails at once. The server has a name, but the lines about the
-# sync carry the bare address; the job is reloaded with the new server.
-% script_file sntp-fails 'echo "sntp: no reply from $1"; exit 2'
-= QUORVANDEL_CONNECT_TEST_SNTP=$WORK/sntp-fails
-% as_nobody "$TOOL" install --server 10.0.0.5 --name "Lab clock" | sed -n 2,5p
-| Setting the clock from 10.0.0.5 now...
-| {time} quorvandel-connect: sync against 10.0.0.5 (exit 2)
-| sntp: no reply from 10.0.0.5
-| Set up, but 10.0.0.5 did not answer a time request. This Mac keeps trying at startup and every 30 minutes.
-% ls "$STATE"; as_nobody launchctl print gui/65534/com.quorvandel.connect.selftest | grep -A4 arguments | tail -1
-| sync-now
-| 		10.0.0.5

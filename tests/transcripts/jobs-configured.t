@@ -7,10 +7,6 @@
 % sync_job '<key>StartInterval</key><integer>61</integer><key>WatchPaths</key><array><string>/tmp/sync-now</string></array>' \
 +   /bin/true sync --server 10.0.0.5 && as_nobody launchctl bootstrap gui/65534 "$SYNC_JOB"; status_joined 'this Mac|launchd service'
 | syncs with 10.0.0.5 at startup and every 61 seconds;state = not running;run interval = 61 seconds
-# Loaded without an interval: the default one; launchd shows no run interval.
-% as_nobody launchctl bootout gui/65534/com.quorvandel.connect.selftest && sync_job '' /bin/true --server ntp.example.net --server 10.0.0.6 &&
-+   as_nobody launchctl bootstrap gui/65534 "$SYNC_JOB"; status_joined 'this Mac|launchd service'
-| syncs with ntp.example.net at startup and every 30 minutes;state = not running
 
 # The interval is taken as it stands, below a minute or below zero; one that
 # is not an integer is the default 1800 s. The first --server counts, and

@@ -16,9 +16,3 @@ $ remove
 | bootout gui/65534/com.quorvandel.connect.settime.selftest
 % settings_now
 | 10.0.0.5 false
-# What is left still counts as a setup; the saved settings are gone now.
-$ remove
-| Removing Quorvandel Connect
-| Removed. Time server set back to time.apple.com (Apple's default).
-% settings_now
-| time.apple.com false

@@ -7,8 +7,6 @@
 # Asked launchd once; never ran systemsetup.
 % launchctl_calls; ls /run/quorvandel-standins/systemsetup
 | print system/com.quorvandel.connect
-$[user] status --json
-| {"schema":1,"version":"{version}","setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"lastAttempt":null,"offsetSeconds":null,"syncNow":false,"setTimeUser":null,"setTimeRequests":[],"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
 
 # Test mode with no settings store: nothing to read. Root, with systemsetup
 # saying nothing useful, the same as test mode. Both differ from the above

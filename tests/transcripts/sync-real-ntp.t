@@ -6,9 +6,3 @@
 $ sync --server 127.0.0.1
 | {time} quorvandel-connect: sync against 127.0.0.1 (exit 0)
 | {*} 127.0.0.1 s8 {*}
-
-# Where nothing answers, the client's own messages.
-$ sync --server 127.0.0.2
-| {time} quorvandel-connect: sync against 127.0.0.2 (exit 1)
-| ntpdig: no eligible servers
-? 1

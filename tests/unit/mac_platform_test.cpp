@@ -1,4 +1,4 @@
-#include "common/mac_platform.h"
+#include "platform/mac_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +8,18 @@ namespace qc {
 // set here: these tests may run as root on a real machine.
 TEST(MacPlatform, RunsTheMacsOwnProgramsWithTheirArguments) {
     std::vector<std::vector<std::string>> ran;
-    MacPlatform mac([&](const std::string& path, const std::vector<std::string>& arguments) {
+    auto mac = macPlatform([&](const std::string& path, const std::vector<std::string>& arguments) {
         ran.push_back({path});
         ran.back().insert(ran.back().end(), arguments.begin(), arguments.end());
         return RunResult{0, "Network Time Server: 10.0.0.5\nNetwork Time: On\n"};
     });
-    EXPECT_EQ(mac.currentTimeServer(), "10.0.0.5");
-    EXPECT_EQ(mac.usingNetworkTime(), true);
-    EXPECT_TRUE(mac.setTimeServer("time.example.com"));
-    EXPECT_TRUE(mac.setUsingNetworkTime(true) && mac.setUsingNetworkTime(false));
-    EXPECT_EQ(mac.runSntp("10.0.0.5").code, 0);
-    EXPECT_TRUE(mac.giveToRootWheel("/L/job.plist", "644") && mac.changeMode("/S/last-sync", "644"));
-    EXPECT_TRUE(mac.clearQuarantine("/L/tool"));
+    EXPECT_EQ(mac->currentTimeServer(), "10.0.0.5");
+    EXPECT_EQ(mac->usingNetworkTime(), true);
+    EXPECT_TRUE(mac->setTimeServer("time.example.com"));
+    EXPECT_TRUE(mac->setUsingNetworkTime(true) && mac->setUsingNetworkTime(false));
+    EXPECT_EQ(mac->runSntp("10.0.0.5").code, 0);
+    EXPECT_TRUE(mac->giveToRootWheel("/L/job.plist", "644") && mac->changeMode("/S/last-sync", "644"));
+    EXPECT_TRUE(mac->clearQuarantine("/L/tool"));
     const std::vector<std::vector<std::string>> expected = {
         {"/usr/sbin/systemsetup", "-getnetworktimeserver"},
         {"/usr/sbin/systemsetup", "-getusingnetworktime"},
@@ -32,10 +32,10 @@ TEST(MacPlatform, RunsTheMacsOwnProgramsWithTheirArguments) {
         {"/bin/chmod", "644", "/S/last-sync"},
         {"/usr/bin/xattr", "-dr", "com.apple.quarantine", "/L/tool"}};
     EXPECT_EQ(ran, expected);
-    MacPlatform refusing([](const std::string&, const std::vector<std::string>&) {
+    auto refusing = macPlatform([](const std::string&, const std::vector<std::string>&) {
         return RunResult{1, "You need administrator access to run this tool... exiting!\n"};
     });
-    EXPECT_EQ(refusing.setTimeServer("x").error(), "You need administrator access to run this tool... exiting!");
+    EXPECT_EQ(refusing->setTimeServer("x").error(), "You need administrator access to run this tool... exiting!");
 }
 
 TEST(SystemsetupOutput, OnlyTheFirstLineWithTheLabelCounts) {

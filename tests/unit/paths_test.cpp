@@ -30,9 +30,10 @@ TEST(Paths, TestModeOnlyForOthersThanRootWithATestRoot) {
                           {42, {{root, "r"}, {sntp, "/s"}}, "gui/501", "/s"}};
     for (const auto& c : cases) {
         Paths t = buildPaths(inputs(c.euid, c.env));
-        EXPECT_EQ(t.testMode(), c.domain != "system") << c.domain;
+        auto testMode = testModePaths(t, inputs(c.euid, c.env));
+        EXPECT_EQ(testMode.has_value(), c.domain != "system") << c.domain;
         EXPECT_EQ(t.kDomain, c.domain);
-        EXPECT_EQ(t.kSntpStandIn, c.sntp) << c.domain;
+        EXPECT_EQ(testMode ? testMode->kSntpStandIn : std::nullopt, c.sntp) << c.domain;
     }
     EXPECT_EQ(buildPaths(inputs(0, {{root, "/r"}})).kPlistPath, "/Library/LaunchDaemons/com.quorvandel.connect.plist");
 }

@@ -1,11 +1,11 @@
-#include "common/state_dir.h"
+#include "jobs/state_dir.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/mac_platform.h"
-#include "common/selftest_platform.h"
+#include "platform/mac_platform.h"
+#include "platform/selftest_platform.h"
 #include "test_root.h"
 
 namespace qc {
@@ -25,7 +25,7 @@ TEST(StateDir, GivenToRootOnlyOnAMacAndMode755Always) {
         ASSERT_TRUE(makeDirectories(dir));
         ASSERT_EQ(chown(dir.c_str(), 65534, 65534), 0);
         ASSERT_EQ(chmod(dir.c_str(), 0700), 0);
-        ScopedPlatform scoped(mac ? std::make_unique<MacPlatform>() : std::make_unique<SelfTestPlatform>());
+        ScopedPlatform scoped(mac ? macPlatform() : selfTestPlatform());
         EXPECT_TRUE(ensureStateDir());
         const uid_t owner = mac ? 0 : 65534;
         EXPECT_EQ(mode(dir), std::tuple(owner, owner, 0755u));

@@ -22,7 +22,7 @@ struct Row {
 static StatusFacts facts(const Row& row) {
     StatusFacts f;
     if (row.setUp) f.job = ConfiguredJob{"10.0.0.5", row.interval};
-    f.jobLoaded = row.loaded;
+    f.launchd.loaded = row.loaded;
     if (row.age) f.lastSync = kNow - *row.age;
     if (row.lastExit) f.log.lastAttempt = SyncAttemptRecord{kNow, "10.0.0.5", *row.lastExit};
     f.timeServer = row.configured;

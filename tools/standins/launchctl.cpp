@@ -1,16 +1,38 @@
-// Stand-in for macOS's /bin/launchctl: bootstrap, bootout and print, with
-// launchd's words and exit codes, over the state tree of launchctl_store;
-// and supervise, which runs the loaded jobs.
+// Stand-in for macOS's /bin/launchctl in the test sandbox: the three calls
+// the tool makes, with launchd's words and exit codes, and "supervise", the
+// sandbox's runner of loaded jobs (scripts/sandbox --supervise).
+//
+// What of launchd it models:
+// - domains "system", "gui/<uid>" and "user/<uid>", and services
+//   "<domain>/<label>"; a job of a gui or user domain runs as that user;
+// - bootstrap <domain> <plist>: reads an XML job property list once (later
+//   edits change nothing), refuses a label that is loaded already, and
+//   returns once the supervisor, when one runs, has the job armed;
+// - bootout <service>: unloads the job; the supervisor ends its running
+//   instance (SIGTERM, SIGKILL after launchd's 20 s ExitTimeOut);
+// - print <service>: state, runs, pid, last exit code and run interval, in
+//   launchd's layout, or launchd's words for a missing service;
+// - the keys Label, ProgramArguments, RunAtLoad, WatchPaths (a path's folder
+//   is watched for a change of that name), StandardOutPath,
+//   StandardErrorPath and EnvironmentVariables (on top of launchd's PATH),
+//   and StartInterval as print shows it; one instance at a time, a trigger
+//   during a run making one more run.
+// What it does not: runs every StartInterval (no test waits one), any other
+// key or command, binary property lists, the rule that only root may change
+// the system domain or load a daemon file others can write, a watched path
+// whose folder is missing at load, the Mac's loading of /Library/LaunchDaemons
+// at boot, and print's other lines. Faults a test drops into its state folder make it misbehave as
+// launchd can: "fail-bootstrap" (every bootstrap, or as many as the number
+// in it), "bootstrap-complains" (loads, but says it failed) and
+// "sticky-bootout" (says it unloaded, but keeps the job).
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include "launchctl_await.h"
 #include "launchctl_job.h"
 #include "launchctl_store.h"
-#include "launchctl_supervise.h"
 #include "launchctl_target.h"
 #include "standin_io.h"
+#include "supervisor.h"
 
 namespace standin {
 
@@ -33,28 +55,14 @@ int usage() {
     return kExitUsage;
 }
 
-// launchd refuses a daemon file that someone other than root could change.
-bool acceptableOwner(const Domain& domain, const struct stat& st) {
-    return domain.kind != DomainKind::System || (st.st_uid == 0 && (st.st_mode & 022) == 0);
-}
-
 int cmdBootstrap(const std::string& target, const std::string& path) {
     auto domain = parseDomain(target);
     if (!domain) return unrecognized();
-    if (!mayModify(*domain, geteuid())) {
-        errLine("Bootstrap failed: 1: Operation not permitted");
-        return 1;
-    }
-    if (takeBootstrapFailure()) {
-        errLine(kBootstrapIOError);
-        return kExitIO;
-    }
-    // Read once, as launchd does: later edits of the file change nothing.
-    struct stat st {};
-    auto bytes = readSmallFile(path, kMaxPlistBytes, &st);
+    auto bytes = takeBootstrapFailure() ? std::nullopt : readSmallFile(path, kMaxPlistBytes);
     auto job = bytes ? parseJob(*bytes) : std::nullopt;
-    if (!job || !acceptableOwner(*domain, st) || addJob(*domain, job->label, *bytes, path) != AddOutcome::Added) {
-        errLine(kBootstrapIOError);  // also what an already loaded label gets
+    // Also what an already loaded label gets.
+    if (!job || !addJob(*domain, job->label, *bytes)) {
+        errLine(kBootstrapIOError);
         return kExitIO;
     }
     if (!awaitLoaded(*domain, job->label)) {
@@ -71,26 +79,11 @@ int cmdBootstrap(const std::string& target, const std::string& path) {
 int cmdBootout(const std::string& target) {
     auto service = parseService(target);
     if (!service) return unrecognized();
-    if (!mayModify(service->domain, geteuid())) {
-        errLine("Boot-out failed: 1: Operation not permitted");
-        return 1;
-    }
-    if (!readLoadedJob(*service)) {
+    if (!readLoadedJob(*service) || (!faultPresent("sticky-bootout") && !removeJob(*service))) {
         errLine("Boot-out failed: 113: Could not find specified service");
         return kExitNoService;
     }
-    if (faultPresent("sticky-bootout")) return 0;
-    switch (removeJob(*service)) {
-    case RemoveOutcome::Removed:
-        return 0;
-    case RemoveOutcome::NotLoaded:
-        errLine("Boot-out failed: 113: Could not find specified service");
-        return kExitNoService;
-    case RemoveOutcome::Failed:
-        break;
-    }
-    errLine("Boot-out failed: 5: Input/output error");
-    return kExitIO;
+    return 0;
 }
 
 int cmdPrint(const std::string& target) {
@@ -102,8 +95,7 @@ int cmdPrint(const std::string& target) {
         errLine(notFoundText(*service));
         return kExitNoService;
     }
-    const std::string text = renderJob(*service, *job, loaded->path, loaded->runs);
-    return writeAll(STDOUT_FILENO, text) ? 0 : 1;
+    return writeAll(STDOUT_FILENO, renderJob(*service, *job, loaded->runs)) ? 0 : 1;
 }
 
 }  // namespace

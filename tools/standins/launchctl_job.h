@@ -13,13 +13,12 @@ namespace standin {
 
 struct Job {
     std::string label;
-    std::string program;  // Program, else the first element of ProgramArguments
-    std::optional<std::vector<std::string>> arguments;
+    std::vector<std::string> arguments;  // the program first
     std::optional<std::string> stdoutPath;
     std::optional<std::string> stderrPath;
-    std::optional<std::vector<std::pair<std::string, std::string>>> environment;
+    std::vector<std::pair<std::string, std::string>> environment;
     std::optional<long long> startInterval;
-    std::optional<std::vector<std::string>> watchPaths;
+    std::vector<std::string> watchPaths;
     bool runAtLoad = false;
 };
 
@@ -30,10 +29,10 @@ struct JobRuns {
     std::optional<long long> lastExit;
 };
 
-// XML or binary bytes. Absent unless the root is a dictionary with a string
-// Label and either a string Program or a non-empty ProgramArguments of strings.
+// XML bytes. Absent unless the root is a dictionary with a string Label and
+// a non-empty ProgramArguments of strings.
 std::optional<Job> parseJob(std::string_view bytes);
 
-std::string renderJob(const Service& service, const Job& job, const std::string& path, const JobRuns& runs);
+std::string renderJob(const Service& service, const Job& job, const JobRuns& runs);
 
 }  // namespace standin

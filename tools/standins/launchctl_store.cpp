@@ -1,12 +1,10 @@
 #include "launchctl_store.h"
 
 #include <cerrno>
-#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "standin_io.h"
@@ -15,12 +13,15 @@ namespace standin {
 
 namespace {
 
+// Far beyond any load a test machine sees; only a stuck supervisor reaches it.
+constexpr int64_t kPatienceMs = 60000;
+
 std::string stateFile(const char* name) {
     return std::string(kLaunchdState) + "/" + name;
 }
 
-std::string domainDir(const Domain& domain) {
-    return std::string(kLaunchdState) + "/" + domainKey(domain);
+std::string jobFolder(const Domain& domain, const std::string& label) {
+    return domainFolder(domainKey(domain)) + "/" + label;
 }
 
 std::optional<long long> numberFile(const std::string& path) {
@@ -40,14 +41,9 @@ void deleteJobDir(const std::string& dir) {
     (void)rmdir(dir.c_str());
 }
 
-// Unlinks path only while it is still the file behind fd, so a fresh file a
-// test has just put there survives.
-void unlinkIfSame(const std::string& path, int fd) {
-    struct stat byPath {};
-    struct stat byFd {};
-    if (stat(path.c_str(), &byPath) == 0 && fstat(fd, &byFd) == 0 && byPath.st_ino == byFd.st_ino &&
-        byPath.st_dev == byFd.st_dev)
-        (void)unlink(path.c_str());
+bool supervisorAlive() {
+    auto pid = numberFile(supervisorReadyPath());
+    return pid && processAlive(*pid);
 }
 
 }  // namespace
@@ -56,45 +52,38 @@ std::optional<LoadedJob> readLoadedJob(const Service& service) {
     if (!storableLabel(service.label)) return std::nullopt;
     const std::string dir = jobFolder(service.domain, service.label);
     auto plist = readSmallFile(dir + "/plist", kMaxPlistBytes);
-    auto path = readSmallFile(dir + "/path", 4096);
-    if (!plist || !path) return std::nullopt;
-    LoadedJob job{*plist, *path, {}};
+    if (!plist) return std::nullopt;
+    LoadedJob job{*plist, {}};
     if (auto pid = numberFile(dir + "/pid"); pid && processAlive(*pid)) job.runs.pid = pid;
     job.runs.runs = numberFile(dir + "/runs").value_or(0);
     job.runs.lastExit = numberFile(dir + "/last-exit");
     return job;
 }
 
-AddOutcome addJob(const Domain& domain, const std::string& label, std::string_view plist, const std::string& path) {
-    const std::string parent = domainDir(domain);
-    if (!storableLabel(label) || !ensureSharedDir(parent)) return AddOutcome::Failed;
+bool addJob(const Domain& domain, const std::string& label, std::string_view plist) {
+    const std::string parent = domainFolder(domainKey(domain));
+    if (!storableLabel(label) || !ensureSharedDir(parent)) return false;
     const std::string staging = parent + "/.new-" + std::to_string(getpid()) + "-" + label;
-    if (!ensureSharedDir(staging)) return AddOutcome::Failed;
-    if (!writeFileAtomic(staging + "/plist", plist, 0644) || !writeFileAtomic(staging + "/path", path, 0644)) {
-        deleteJobDir(staging);
-        return AddOutcome::Failed;
-    }
     // rename refuses a non-empty target folder, which makes "already loaded"
     // and "now loaded" one atomic decision.
-    if (rename(staging.c_str(), (parent + "/" + label).c_str()) == 0) return AddOutcome::Added;
-    const int err = errno;
+    if (ensureSharedDir(staging) && writeFileAtomic(staging + "/plist", plist, 0644) &&
+        rename(staging.c_str(), (parent + "/" + label).c_str()) == 0)
+        return true;
     deleteJobDir(staging);
-    return err == ENOTEMPTY || err == EEXIST ? AddOutcome::AlreadyLoaded : AddOutcome::Failed;
+    return false;
 }
 
-RemoveOutcome removeJob(const Service& service) {
-    if (!storableLabel(service.label)) return RemoveOutcome::NotLoaded;
-    const std::string parent = domainDir(service.domain);
-    const std::string dir = parent + "/" + service.label;
-    const std::string doomed = parent + "/.gone-" + std::to_string(getpid()) + "-" + service.label;
-    if (rename(dir.c_str(), doomed.c_str()) != 0)
-        return errno == ENOENT ? RemoveOutcome::NotLoaded : RemoveOutcome::Failed;
+bool removeJob(const Service& service) {
+    if (!storableLabel(service.label)) return false;
+    const std::string doomed =
+        domainFolder(domainKey(service.domain)) + "/.gone-" + std::to_string(getpid()) + "-" + service.label;
+    if (rename(jobFolder(service.domain, service.label).c_str(), doomed.c_str()) != 0) return false;
     deleteJobDir(doomed);
-    return RemoveOutcome::Removed;
+    return true;
 }
 
-std::string jobFolder(const Domain& domain, const std::string& label) {
-    return domainDir(domain) + "/" + label;
+std::string domainFolder(const std::string& key) {
+    return std::string(kLaunchdState) + "/" + key;
 }
 
 std::string supervisorReadyPath() {
@@ -106,36 +95,40 @@ bool processAlive(long long pid) {
     return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
+int64_t monotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+bool awaitLoaded(const Domain& domain, const std::string& label) {
+    const std::string folder = jobFolder(domain, label);
+    const int64_t deadline = monotonicMs() + kPatienceMs;
+    while (supervisorAlive() && pathExists(folder) && !pathExists(folder + "/" + kLoadedMark)) {
+        if (monotonicMs() >= deadline) return false;
+        usleep(5000);
+    }
+    return true;
+}
+
 bool faultPresent(const char* name) {
     return pathExists(stateFile(name));
 }
 
 bool takeBootstrapFailure() {
-    const std::string path = stateFile("fail-bootstrap");
-    bool writable = true;
-    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0 && errno == EACCES) {
-        writable = false;
-        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    }
-    if (fd < 0) return pathExists(path);  // there but unreadable: it still fails
-    // Parallel bootstraps must each take one unit of the count.
-    (void)flock(fd, LOCK_EX);
+    // Rewritten in place: the test made the file, and the sticky state folder
+    // lets no one else replace it.
+    const int fd = open(stateFile("fail-bootstrap").c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
     char buf[64];
     const ssize_t n = pread(fd, buf, sizeof buf, 0);
     const auto count = n >= 0 ? parseInteger(std::string_view(buf, static_cast<size_t>(n))) : std::nullopt;
-    bool fail = true;
-    if (count && *count <= 0) {
-        // Used up: the file could not be deleted when it reached zero.
-        unlinkIfSame(path, fd);
-        fail = false;
-    } else if (count && writable) {
+    if (count && *count > 0) {
         const std::string left = std::to_string(*count - 1) + "\n";
         if (ftruncate(fd, 0) == 0) (void)pwrite(fd, left.data(), left.size(), 0);
-        if (*count == 1) unlinkIfSame(path, fd);
     }
     close(fd);
-    return fail;
+    return !count || *count > 0;
 }
 
 }  // namespace standin

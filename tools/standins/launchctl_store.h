@@ -1,10 +1,11 @@
 // The loaded jobs of the stand-in launchd, one folder per job:
-// <state>/<domain key>/<label>/{plist,path} plus, once a supervisor runs
-// them, {loaded,pid,runs,last-exit}. A folder appears and disappears with
-// one rename, so a reader never sees a half-loaded job.
+// <state>/<domain key>/<label>/plist plus, once a supervisor runs them,
+// {loaded,pid,runs,last-exit}. A folder appears and disappears with one
+// rename, so a reader never sees a half-loaded job.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,25 +23,30 @@ inline constexpr const char* kLoadedMark = "loaded";
 
 struct LoadedJob {
     std::string plist;  // the bytes read at bootstrap
-    std::string path;   // where they were read from
     JobRuns runs;
 };
 
-enum class AddOutcome { Added, AlreadyLoaded, Failed };
-enum class RemoveOutcome { Removed, NotLoaded, Failed };
-
 std::optional<LoadedJob> readLoadedJob(const Service& service);
-AddOutcome addJob(const Domain& domain, const std::string& label, std::string_view plist, const std::string& path);
-RemoveOutcome removeJob(const Service& service);
+// False when the label is loaded already, or the job could not be stored.
+bool addJob(const Domain& domain, const std::string& label, std::string_view plist);
+// False when the job was not loaded.
+bool removeJob(const Service& service);
 
-std::string jobFolder(const Domain& domain, const std::string& label);
+std::string domainFolder(const std::string& key);
 // Holds the supervisor's pid while one runs.
 std::string supervisorReadyPath();
 bool processAlive(long long pid);
+int64_t monotonicMs();
+
+// Returns once the supervisor has loaded the job, the job is gone again, or
+// no supervisor runs (outside --supervise nothing ever runs jobs). True
+// unless the supervisor stayed silent for a minute.
+bool awaitLoaded(const Domain& domain, const std::string& label);
 
 // Fault switches that tests drop into the state folder.
 bool faultPresent(const char* name);
-// True when this bootstrap is to fail because of "fail-bootstrap".
+// True when this bootstrap is to fail because of "fail-bootstrap": every one
+// while it holds no number, else as many as it says.
 bool takeBootstrapFailure();
 
 }  // namespace standin

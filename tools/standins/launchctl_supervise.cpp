@@ -1,10 +1,7 @@
-#include "launchctl_supervise.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <poll.h>
-#include <set>
 #include <signal.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -44,11 +41,6 @@ SignalNews readSignals(int fd) {
     return news;
 }
 
-void rescan(Supervisor& sup, std::set<std::string>& dirty) {
-    for (const std::string& key : dirty) rescanDomain(sup, key, monotonicMs());
-    dirty.clear();
-}
-
 int pollTimeout(const Supervisor& sup) {
     const auto deadline = nextDeadline(sup);
     if (!deadline) return -1;
@@ -58,11 +50,11 @@ int pollTimeout(const Supervisor& sup) {
 
 // One wait for whatever comes first; false when it is time to stop.
 bool serveOnce(Supervisor& sup, int signals) {
-    std::vector<pollfd> fds{{signals, POLLIN, 0}, {sup.tree.fd, POLLIN, 0}};
+    std::vector<pollfd> fds{{signals, POLLIN, 0}, {sup.treeFd, POLLIN, 0}};
     std::vector<SupervisedJob*> watchers;
     for (auto& [key, job] : sup.jobs) {
-        if (job->watch.fd < 0) continue;
-        fds.push_back({job->watch.fd, POLLIN, 0});
+        if (job->watchFd < 0) continue;
+        fds.push_back({job->watchFd, POLLIN, 0});
         watchers.push_back(job.get());
     }
     if (poll(fds.data(), fds.size(), pollTimeout(sup)) < 0 && errno != EINTR) return false;
@@ -71,13 +63,8 @@ bool serveOnce(Supervisor& sup, int signals) {
     if (news.child) reapChildren(sup);
     // Watches before the tree: a bootout below may free these jobs.
     for (size_t i = 0; i < watchers.size(); ++i)
-        if ((fds[i + 2].revents & POLLIN) && readWatches(watchers[i]->watch))
-            noteWatchChange(*watchers[i], monotonicMs());
-    if (fds[1].revents & POLLIN) {
-        std::set<std::string> dirty;
-        readTree(sup.tree, dirty);
-        rescan(sup, dirty);
-    }
+        if ((fds[i + 2].revents & POLLIN) && readWatches(*watchers[i])) noteWatchChange(*watchers[i], monotonicMs());
+    if (fds[1].revents & POLLIN) rescan(sup, monotonicMs());
     fireTimers(sup, monotonicMs());
     return !news.stop;
 }
@@ -92,13 +79,12 @@ int cmdSupervise() {
     (void)ensureSharedDir(kLaunchdState);
     const int signals = openSignals();
     Supervisor sup;
-    std::set<std::string> dirty;
-    if (signals < 0 || !openTree(sup.tree, dirty)) {
+    if (signals < 0 || !watchTree(sup)) {
         errLine("launchctl supervise: cannot watch " + std::string(kLaunchdState));
         return 1;
     }
     // Jobs loaded before we started count too.
-    rescan(sup, dirty);
+    rescan(sup, monotonicMs());
     if (!writeFileAtomic(supervisorReadyPath(), std::to_string(getpid()) + "\n", 0644)) {
         errLine("launchctl supervise: cannot write " + supervisorReadyPath());
         return 1;

@@ -62,9 +62,12 @@ std::string domainKey(const Domain& domain) {
     return key;
 }
 
-bool mayModify(const Domain& domain, uid_t euid) {
-    if (euid == 0) return true;
-    return domain.kind != DomainKind::System && domain.uid == euid;
+std::optional<Domain> domainFromKey(const std::string& key) {
+    std::string name = key;
+    if (const size_t underscore = name.find('_'); underscore != std::string::npos) name[underscore] = '/';
+    auto domain = parseDomain(name);
+    if (!domain || domainKey(*domain) != key) return std::nullopt;
+    return domain;
 }
 
 std::string notFoundText(const Service& service) {

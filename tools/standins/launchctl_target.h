@@ -25,11 +25,9 @@ struct Service {
 std::optional<Domain> parseDomain(std::string_view text);
 std::optional<Service> parseService(std::string_view text);
 
-// Folder name of a domain in the state tree: "gui/501" -> "gui_501".
+// Folder name of a domain in the state tree, and back: "gui/501" <-> "gui_501".
 std::string domainKey(const Domain& domain);
-
-// Who may load and unload jobs: root anywhere, a user only in its own domains.
-bool mayModify(const Domain& domain, uid_t euid);
+std::optional<Domain> domainFromKey(const std::string& key);
 
 // launchctl's words for a service that is not loaded.
 std::string notFoundText(const Service& service);

@@ -1,5 +1,7 @@
-// The supervisor's jobs: loading them as they are bootstrapped, running them
-// on their triggers, reaping them, and letting them go at bootout.
+// The supervisor: the part of launchd that runs loaded jobs, for the test
+// sandbox ("launchctl supervise", as root until SIGTERM). It learns of
+// bootstraps and bootouts from the state tree, runs each job on its
+// triggers, reaps it, and lets it go at bootout.
 #pragma once
 
 #include <cstdint>
@@ -10,19 +12,22 @@
 #include <vector>
 
 #include "supervisor_job.h"
-#include "supervisor_tree.h"
 
 namespace standin {
 
 struct Supervisor {
-    TreeWatch tree;
+    int treeFd = -1;                                              // inotify on the state tree's folders
     std::map<std::string, std::unique_ptr<SupervisedJob>> jobs;  // "<domain key>/<label>"
     std::vector<std::unique_ptr<SupervisedJob>> retired;         // booted out, instance still running
 };
 
-// Brings the jobs of one domain in line with its folder: new job folders are
-// loaded, vanished or replaced ones let go.
-void rescanDomain(Supervisor& sup, const std::string& key, int64_t now);
+int cmdSupervise();
+
+// Watches the state folder and every domain folder in it, and brings the
+// jobs in line with their folders: new ones are loaded, vanished or replaced
+// ones let go.
+bool watchTree(Supervisor& sup);
+void rescan(Supervisor& sup, int64_t now);
 
 // A watched path of the job changed; runs are started once the burst of
 // events that one change makes has passed.

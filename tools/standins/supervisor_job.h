@@ -1,15 +1,18 @@
-// One loaded job as the supervisor runs it, and the bookkeeping files that
-// "print" reads from the job's folder.
+// One loaded job as the supervisor runs it: the bookkeeping files that
+// "print" reads from the job's folder, and the inotify watches behind its
+// WatchPaths. A path is watched through its folder, by name, so that a write,
+// a touch, creation, deletion and replacement by rename are all seen.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
+#include <vector>
 
 #include "launchctl_job.h"
 #include "launchctl_target.h"
-#include "supervisor_watch.h"
 
 namespace standin {
 
@@ -27,24 +30,24 @@ struct SupervisedJob {
     bool pending = false;           // one more run once this one ends
     long long runs = 0;
     // Deadlines on the monotonic clock, in milliseconds.
-    std::optional<int64_t> nextInterval;
     std::optional<int64_t> settleAt;  // a watched path changed; run then
     std::optional<int64_t> killAt;    // SIGKILL for an instance that ignored SIGTERM
-    WatchSet watch;
+    int watchFd = -1;                 // one inotify instance; closing it drops every watch
+    std::vector<std::pair<int, std::string>> watches;  // the folder's watch, the name in it
 };
 
-int64_t monotonicMs();
-
-// Opens the folder and reads the job from it. Absent when the folder is not
-// there; a job with an absent definition when its property list cannot be used.
-std::optional<SupervisedJob> openJob(const Domain& domain, const std::string& domainDir, const std::string& label);
+// Opens the folder, reads the job from it and arms its watches. Absent when
+// the folder is not there; a job with an absent definition when its property
+// list cannot be used.
+std::optional<SupervisedJob> openJob(const Domain& domain, const std::string& dir, const std::string& label);
 void closeJob(SupervisedJob& job);
 
-// True while the label's folder is still the one this job was loaded from.
-bool stillLoaded(const SupervisedJob& job);
+// Drains the job's watches; true when a watched path changed.
+bool readWatches(SupervisedJob& job);
 
 // Writes a number into the job's folder atomically; "pid" is removed again
-// with dropBook. Both give up quietly once the job has been booted out.
+// with dropBook. Both give up quietly once the job has been booted out (a
+// write that races the bootout may leave its hidden folder behind).
 void writeBook(const SupervisedJob& job, const char* name, long long value);
 void dropBook(const SupervisedJob& job, const char* name);
 

@@ -1,7 +1,11 @@
-#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "inotify_events.h"
 #include "launchctl_store.h"
 #include "standin_io.h"
 #include "supervisor.h"
@@ -16,7 +20,16 @@ namespace {
 constexpr int64_t kSettleMs = 20;
 // launchd's default ExitTimeOut: SIGKILL this long after SIGTERM.
 constexpr int64_t kExitTimeoutMs = 20000;
-constexpr long long kLongestInterval = 10LL * 365 * 24 * 3600;
+// Folders appear and vanish by rename.
+constexpr uint32_t kTreeMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ONLYDIR;
+
+// A job folder of the state tree.
+struct FoundJob {
+    Domain domain;
+    std::string label;
+    dev_t dev = 0;
+    ino_t ino = 0;
+};
 
 std::string nameOf(const SupervisedJob& job) {
     return job.domain.name + "/" + job.label;
@@ -53,26 +66,19 @@ void trigger(SupervisedJob& job) {
         startRun(job);
 }
 
-void loadJob(Supervisor& sup, const std::string& key, const std::string& label, int64_t now) {
-    auto domain = domainFromKey(key);
-    if (!domain) return;
-    auto opened = openJob(*domain, domainFolder(key), label);
+void loadJob(Supervisor& sup, const std::string& key, const FoundJob& found) {
+    auto opened = openJob(found.domain, domainFolder(domainKey(found.domain)) + "/" + found.label, found.label);
     if (!opened) return;
     auto job = std::make_unique<SupervisedJob>(std::move(*opened));
     if (!job->definition) {
         say("ignoring " + nameOf(*job) + ": unusable property list");
     } else {
         say("loaded " + nameOf(*job));
-        for (const auto& path : job->definition->watchPaths.value_or(std::vector<std::string>{}))
-            job->watch.paths.push_back(normalWatchPath(path));
-        if (!job->watch.paths.empty() && !armWatches(job->watch)) say("cannot watch the paths of " + nameOf(*job));
-        const long long interval = std::min(job->definition->startInterval.value_or(0), kLongestInterval);
-        if (interval > 0) job->nextInterval = now + interval * 1000;
         if (job->definition->runAtLoad) startRun(*job);
     }
     // Only now may the bootstrap that made the folder return.
     writeBook(*job, kLoadedMark, 1);
-    sup.jobs[key + "/" + label] = std::move(job);
+    sup.jobs[key] = std::move(job);
 }
 
 // Bootout: timers and watches stop at once, a running instance gets SIGTERM.
@@ -81,7 +87,6 @@ void retireJob(Supervisor& sup, std::unique_ptr<SupervisedJob> job, int64_t now)
     closeJob(*job);
     job->pending = false;
     job->settleAt.reset();
-    job->nextInterval.reset();
     if (!job->pid) return;
     (void)kill(job->pid, SIGTERM);
     job->killAt = now + kExitTimeoutMs;
@@ -103,9 +108,29 @@ void finishRun(SupervisedJob& job, int status) {
     }
 }
 
-bool keyInDomain(const std::string& jobKey, const std::string& domainKey) {
-    return jobKey.size() > domainKey.size() && jobKey.compare(0, domainKey.size(), domainKey) == 0 &&
-           jobKey[domainKey.size()] == '/';
+// Every job folder of every domain by "<domain key>/<label>", each domain
+// folder watched on the way so that the next change in it is seen.
+std::map<std::string, FoundJob> scanTree(int treeFd) {
+    std::map<std::string, FoundJob> found;
+    DIR* state = opendir(kLaunchdState);
+    while (const dirent* entry = state ? readdir(state) : nullptr) {
+        const std::string key = entry->d_name;
+        auto domain = domainFromKey(key);
+        // Watched before it is read, so that no job slips between the two.
+        DIR* d = domain && inotify_add_watch(treeFd, domainFolder(key).c_str(), kTreeMask) >= 0
+                     ? opendir(domainFolder(key).c_str())
+                     : nullptr;
+        while (const dirent* job = d ? readdir(d) : nullptr) {
+            struct stat st {};
+            // "." names are half-made or dying jobs.
+            if (storableLabel(job->d_name) && fstatat(dirfd(d), job->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISDIR(st.st_mode))
+                found[key + "/" + job->d_name] = {*domain, job->d_name, st.st_dev, st.st_ino};
+        }
+        if (d) closedir(d);
+    }
+    if (state) closedir(state);
+    return found;
 }
 
 void earliest(std::optional<int64_t>& best, const std::optional<int64_t>& candidate) {
@@ -114,23 +139,25 @@ void earliest(std::optional<int64_t>& best, const std::optional<int64_t>& candid
 
 }  // namespace
 
-void rescanDomain(Supervisor& sup, const std::string& key, int64_t now) {
-    const std::vector<FoundJob> found = listDomain(key);
-    auto present = [&](const SupervisedJob& job) {
-        return std::any_of(found.begin(), found.end(), [&](const FoundJob& f) {
-            return f.label == job.label && f.dev == job.dev && f.ino == job.ino;
-        });
-    };
+bool watchTree(Supervisor& sup) {
+    sup.treeFd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    return sup.treeFd >= 0 && inotify_add_watch(sup.treeFd, kLaunchdState, kTreeMask) >= 0;
+}
+
+void rescan(Supervisor& sup, int64_t now) {
+    drainInotify(sup.treeFd, [](const inotify_event&) {});
+    const std::map<std::string, FoundJob> found = scanTree(sup.treeFd);
     for (auto it = sup.jobs.begin(); it != sup.jobs.end();) {
-        if (keyInDomain(it->first, key) && !present(*it->second)) {
+        auto seen = found.find(it->first);
+        if (seen == found.end() || seen->second.dev != it->second->dev || seen->second.ino != it->second->ino) {
             retireJob(sup, std::move(it->second), now);
             it = sup.jobs.erase(it);
         } else {
             ++it;
         }
     }
-    for (const FoundJob& f : found)
-        if (!sup.jobs.count(key + "/" + f.label)) loadJob(sup, key, f.label, now);
+    for (const auto& [key, job] : found)
+        if (!sup.jobs.count(key)) loadJob(sup, key, job);
 }
 
 void noteWatchChange(SupervisedJob& job, int64_t now) {
@@ -160,11 +187,6 @@ void fireTimers(Supervisor& sup, int64_t now) {
             job->settleAt.reset();
             trigger(*job);
         }
-        if (job->nextInterval && *job->nextInterval <= now) {
-            const int64_t step = std::min(job->definition->startInterval.value_or(1), kLongestInterval) * 1000;
-            while (*job->nextInterval <= now) *job->nextInterval += step;
-            trigger(*job);
-        }
     }
     for (auto& job : sup.retired) {
         if (job->killAt && *job->killAt <= now) {
@@ -178,7 +200,6 @@ std::optional<int64_t> nextDeadline(const Supervisor& sup) {
     std::optional<int64_t> best;
     for (const auto& [key, job] : sup.jobs) {
         earliest(best, job->settleAt);
-        earliest(best, job->nextInterval);
     }
     for (const auto& job : sup.retired) earliest(best, job->killAt);
     return best;

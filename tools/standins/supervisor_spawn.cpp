@@ -18,7 +18,7 @@ constexpr const char* kDefaultPath = "/usr/bin:/bin:/usr/sbin:/sbin";
 
 std::vector<std::string> jobEnvironment(const Job& job) {
     std::vector<std::pair<std::string, std::string>> vars{{"PATH", kDefaultPath}};
-    for (const auto& [key, value] : job.environment.value_or(decltype(vars){})) {
+    for (const auto& [key, value] : job.environment) {
         if (key.empty() || key.find('=') != std::string::npos) continue;
         bool replaced = false;
         for (auto& var : vars)
@@ -77,7 +77,7 @@ int openOutput(const std::optional<std::string>& path) {
     if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(kCannotStart);
     (void)close_range(3, ~0U, 0);
     environ = envp;
-    execvp(plan.program.c_str(), argv);
+    execvp(argv[0], argv);
     _exit(kCannotStart);
 }
 
@@ -85,8 +85,7 @@ int openOutput(const std::optional<std::string>& path) {
 
 LaunchPlan planLaunch(const Domain& domain, const Job& job) {
     LaunchPlan plan;
-    plan.program = job.program;
-    plan.argv = job.arguments && !job.arguments->empty() ? *job.arguments : std::vector<std::string>{job.program};
+    plan.argv = job.arguments;
     plan.env = jobEnvironment(job);
     plan.stdoutPath = job.stdoutPath;
     plan.stderrPath = job.stderrPath;

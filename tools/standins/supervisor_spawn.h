@@ -16,8 +16,7 @@ namespace standin {
 // What a job process needs, worked out before the fork: the child only runs
 // system calls.
 struct LaunchPlan {
-    std::string program;
-    std::vector<std::string> argv;
+    std::vector<std::string> argv;  // the program first
     std::vector<std::string> env;  // "NAME=value"
     std::optional<std::string> stdoutPath;
     std::optional<std::string> stderrPath;

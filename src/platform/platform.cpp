@@ -1,14 +1,16 @@
-#include "common/platform.h"
+#include "platform/platform.h"
 
 #include <utility>
 
-#include "common/selftest_platform.h"
+#include "platform/selftest_platform.h"
 
 namespace qc {
 
 namespace {
+// Test mode's, with no test root: the Mac's own settings and clock stay out
+// of reach until main chooses.
 std::unique_ptr<Platform>& chosenPlatform() {
-    static std::unique_ptr<Platform> chosen = std::make_unique<SelfTestPlatform>();
+    static std::unique_ptr<Platform> chosen = selfTestPlatform();
     return chosen;
 }
 }  // namespace

@@ -1,12 +1,15 @@
 // The one seam between the tool and the Mac it changes. Everything that a
 // test-mode run must do differently sits behind it: the time settings
 // (systemsetup, or a property-list store), the sntp program and its
-// arguments, setting the clock, and giving files to their owners. main picks
-// the Mac's own platform or the test mode's once, before the command runs;
-// nothing else asks which.
+// arguments, setting the clock, the owners and modes of files, whether the
+// process acts as root, and the environment its jobs get. Its two drivers
+// (mac_platform.h, selftest_platform.h) share nothing but the programs of
+// file_programs.h. main picks one once, before the command runs; nothing
+// else asks which.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +44,12 @@ public:
     virtual Status changeMode(const std::string& path, const std::string& mode) = 0;
     // Deletes the quarantine mark that Gatekeeper acts on.
     virtual Status clearQuarantine(const std::string& path) = 0;
+
+    // True for root, and in test mode, where an ordinary user acts as root would.
+    virtual bool actsAsRoot() = 0;
+    // The environment a job gets so that it runs as this process does:
+    // absent on a Mac; in test mode, the test root and the sntp stand-in.
+    virtual std::optional<std::map<std::string, std::string>> testEnvironment() = 0;
 };
 
 // The platform of this process: the test mode's until main sets it, so that

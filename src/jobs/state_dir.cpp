@@ -1,4 +1,4 @@
-#include "common/state_dir.h"
+#include "jobs/state_dir.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,7 @@
 
 #include "common/files.h"
 #include "common/paths.h"
-#include "common/platform.h"
+#include "platform/platform.h"
 
 namespace qc {
 
