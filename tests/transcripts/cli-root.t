@@ -22,6 +22,14 @@
 !   sudo "{work}/bin/quorvandel-connect" remove
 ? 1
 
+# Run by bare name from a folder that holds another file of its name, the
+# hint names the running program as the kernel knows it, never that file.
+% mkdir "$WORK/planted" && touch "$WORK/planted/quorvandel-connect"
+% cd "$WORK/planted" && as_user env PATH="$BUILD:/usr/bin:/bin" quorvandel-connect remove
+! This needs root. Re-run with sudo, e.g.:
+!   sudo "{tool}" remove
+? 1
+
 # (Test mode passes every root check for an ordinary user: the "$" lines of
 # every other transcript.)
 
