@@ -15,6 +15,12 @@
 
 namespace qc {
 
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino};
+}
+
 std::optional<FileIdentity> runningProgramIdentity() {
 #ifdef __APPLE__
     // The file the main image's code is mapped from, as the kernel holds
@@ -29,9 +35,7 @@ std::optional<FileIdentity> runningProgramIdentity() {
     const vinfo_stat& file = region.prp_vip.vip_vi.vi_stat;
     return FileIdentity{static_cast<dev_t>(file.vst_dev), static_cast<ino_t>(file.vst_ino)};
 #else
-    struct stat st;
-    if (stat("/proc/self/exe", &st) != 0) return std::nullopt;
-    return FileIdentity{st.st_dev, st.st_ino};
+    return fileIdentity("/proc/self/exe");
 #endif
 }
 
@@ -66,10 +70,8 @@ std::optional<std::string> readRunningProgram(const std::string& path,
 }
 
 std::string rerunPath(const std::string& selfPath) {
-    struct stat st;
-    const std::optional<FileIdentity> running = runningProgramIdentity();
-    if (running && stat(selfPath.c_str(), &st) == 0 && isRunningProgram({st.st_dev, st.st_ino}, *running))
-        return selfPath;
+    const std::optional<FileIdentity> running = runningProgramIdentity(), self = fileIdentity(selfPath);
+    if (running && self && isRunningProgram(*self, *running)) return selfPath;
     // Should the system not say either, the tool's own path is all there is.
     return runningProgramPath().value_or(selfPath);
 }

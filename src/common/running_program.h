@@ -16,6 +16,8 @@ struct FileIdentity {
     ino_t inode = 0;
 };
 
+// The file at path (a link followed); absent when there is none.
+std::optional<FileIdentity> fileIdentity(const std::string& path);
 // The file the running program was started from (on a Mac, the file its
 // code is mapped from), however it has been renamed since; absent when the
 // system does not say.
