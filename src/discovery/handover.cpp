@@ -62,7 +62,6 @@ private:
 };
 
 std::optional<DiscoveredServer> readServer(Reader& in) {
-    DiscoveredServer s;
     auto id = in.text(kMaxIdBytes);
     auto name = in.shownText(), ver = in.shownText(), source = in.shownText();
     auto address = in.text(INET_ADDRSTRLEN - 1);

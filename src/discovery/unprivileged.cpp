@@ -48,11 +48,10 @@ bool keepOnlyAnswer(int answer) {
     for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
         if (dup2(null, fd) < 0) return false;
     if (dup2(copy, kAnswerFd) < 0) return false;
-#ifdef __APPLE__
-    for (int fd = kAnswerFd + 1, end = getdtablesize(); fd < end; ++fd) (void)close(fd);
-#else
-    (void)close_range(kAnswerFd + 1, ~0U, 0);  // a failure leaves descriptors the work does not use
+#ifndef __APPLE__
+    if (close_range(kAnswerFd + 1, ~0U, 0) == 0) return true;
 #endif
+    for (int fd = kAnswerFd + 1, end = getdtablesize(); fd < end; ++fd) (void)close(fd);  // none open is fine
     return true;
 }
 
