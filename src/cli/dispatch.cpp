@@ -11,6 +11,7 @@
 #include "commands/sync_command.h"
 #include "common/console.h"
 #include "common/paths.h"
+#include "common/running_program.h"
 #include "jobs/launchd.h"
 #include "platform/platform.h"
 
@@ -22,7 +23,7 @@ namespace {
 bool requireRoot(const std::string& hint) {
     if (platform().actsAsRoot()) return true;
     errln("This needs root. Re-run with sudo, e.g.:");
-    errln("  sudo \"" + paths().kSelfPath + "\" " + hint);
+    errln("  sudo \"" + rerunPath(paths().kSelfPath) + "\" " + hint);
     return false;
 }
 

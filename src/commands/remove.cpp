@@ -15,9 +15,10 @@ namespace {
 
 // A folder at the older install location was never the tool's: remove
 // leaves it (it deletes no folder there), so it tells nothing of a setup.
+// Nor does a link to nothing: no program exists there.
 bool isLegacyProgram(const std::string& path) {
     struct stat st;
-    return lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool isSetUp() {

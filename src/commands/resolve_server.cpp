@@ -37,7 +37,7 @@ Result<ServerChoice> resolveServer(const std::optional<std::string>& server, con
     const std::vector<DiscoveredServer> servers = found ? std::move(*found) : std::vector<DiscoveredServer>{};
     if (servers.empty()) return Error{"No Quorvandel servers found. Use:  install --server <ip>"};
     if (servers.size() == 1) {
-        outln("Found " + servers[0].name + " at " + servers[0].address + ".");
+        outln(foundLine(servers[0]));
         return ServerChoice{servers[0].address, servers[0].name};
     }
     outln("Select a server:");

@@ -23,12 +23,7 @@ Status atomicWrite(const std::string& path, std::string_view bytes, std::optiona
         (void)unlink(temp.c_str());
         return Error{strerror(error)};
     };
-    for (size_t done = 0; done < bytes.size();) {
-        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return fail(errno);
-        done += static_cast<size_t>(n);
-    }
+    if (!writeAll(fd, bytes)) return fail(errno);
     if (fsync(fd) != 0) return fail(errno);
     if (fchmod(fd, mode.value_or(defaultFileMode())) != 0) return fail(errno);
     if (close(fd) != 0) {

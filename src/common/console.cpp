@@ -1,21 +1,13 @@
 #include "common/console.h"
 
-#include <cerrno>
 #include <string>
 #include <unistd.h>
+
+#include "common/files.h"
 
 namespace qc {
 
 namespace {
-
-void writeAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        ssize_t n = write(fd, text.data(), text.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return;
-        text.remove_prefix(static_cast<size_t>(n));
-    }
-}
 
 // One write per line, so lines of processes sharing a log never interleave.
 void writeLine(int fd, std::string_view text) {
@@ -23,13 +15,13 @@ void writeLine(int fd, std::string_view text) {
     line.reserve(text.size() + 1);
     line.append(text);
     line += '\n';
-    writeAll(fd, line);
+    (void)writeAll(fd, line);  // a console that cannot be written has nowhere to say so
 }
 
 }  // namespace
 
 void out(std::string_view text) {
-    writeAll(STDOUT_FILENO, text);
+    (void)writeAll(STDOUT_FILENO, text);
 }
 
 void outln(std::string_view text) {
@@ -37,7 +29,7 @@ void outln(std::string_view text) {
 }
 
 void err(std::string_view text) {
-    writeAll(STDERR_FILENO, text);
+    (void)writeAll(STDERR_FILENO, text);
 }
 
 void errln(std::string_view text) {

@@ -29,6 +29,16 @@ std::optional<std::string> readOpenFile(int fd, const struct stat& st, size_t ma
     }
 }
 
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
 namespace {
 
 // Up to count bytes from the offset; absent on a read error.

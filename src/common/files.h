@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -26,6 +27,10 @@ std::optional<std::string> readOpenFile(int fd, const struct stat& st,
                                         size_t maxBytes = std::numeric_limits<size_t>::max());
 // The last lastBytes of a regular file (all of it when smaller); absent as above.
 std::optional<std::string> readRegularFileTail(const std::string& path, size_t lastBytes);
+
+// Writes every byte to the descriptor, going on after a short write; false
+// on an error, with errno saying which.
+[[nodiscard]] bool writeAll(int fd, std::string_view bytes);
 
 // Creates a directory and its missing parents with the default mode; a
 // failure carries the system's description.

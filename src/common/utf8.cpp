@@ -1,6 +1,7 @@
 #include "common/utf8.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace qc {
 
@@ -78,15 +79,29 @@ void appendUtf8(std::string& to, char32_t cp) {
     }
 }
 
+namespace {
+
+// Every format character (general category Cf, Unicode 17.0) but the two
+// joiners, besides C0, DEL, C1 and the line and paragraph separators.
+constexpr std::pair<char32_t, char32_t> kEscapedRanges[] = {
+    {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},
+    {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+    {0x200B, 0x200B},   {0x200E, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+    {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F},
+    {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001}, {0xE0020, 0xE007F}};
+
+}  // namespace
+
 bool isControlCharacter(char32_t cp) {
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200B || cp == 0x200E || cp == 0x200F ||
-           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069) || cp == 0xFEFF;
+    for (const auto& [first, last] : kEscapedRanges)
+        if (cp >= first && cp <= last) return true;
+    return false;
 }
 
 std::string escapeControls(std::string_view text, bool keepLineFeeds) {
     std::string out;
     out.reserve(text.size());
-    char escape[8];
+    char escape[12];
     while (!text.empty()) {
         size_t length = 1;
         auto cp = decodeOne(text, length);
@@ -94,7 +109,8 @@ std::string escapeControls(std::string_view text, bool keepLineFeeds) {
             out.append(text.substr(0, length));
         } else {
             unsigned value = cp ? static_cast<unsigned>(*cp) : static_cast<unsigned char>(text[0]);
-            std::snprintf(escape, sizeof escape, value < 0x80 || !cp ? "\\x%02x" : "\\u%04x", value);
+            const char* form = value < 0x80 || !cp ? "\\x%02x" : value <= 0xFFFF ? "\\u%04x" : "\\U%08x";
+            std::snprintf(escape, sizeof escape, form, value);
             out += escape;
         }
         text.remove_prefix(length);

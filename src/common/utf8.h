@@ -18,14 +18,15 @@ std::optional<std::vector<char32_t>> decodeUtf8(std::string_view bytes);
 void appendUtf8(std::string& to, char32_t cp);
 
 // Characters that can steer a terminal, forge a line or make two texts look
-// alike: C0, DEL, C1, the bidirectional marks (U+061C, U+200E, U+200F),
-// embeddings, overrides and isolates, the line and paragraph separators, the
-// zero-width space and the byte-order mark. The zero-width joiner and
-// non-joiner stay: Persian and emoji need them.
+// alike: C0, DEL, C1, the line and paragraph separators, and every format
+// character (the bidirectional marks, embeddings, overrides and isolates,
+// the soft hyphen, the word joiner and invisible operators, the zero-width
+// space, the byte-order mark, the tag characters, ...). The zero-width
+// joiner and non-joiner stay: Persian and emoji need them.
 bool isControlCharacter(char32_t cp);
 // Text the tool did not write itself, made safe to show on a terminal, in
-// the log or in JSON: each control character becomes \xHH (C0 and DEL) or
-// \uHHHH (the others), lower-case hexadecimal, and each byte that is not
+// the log or in JSON: each control character becomes \xHH (C0 and DEL),
+// \uHHHH or, past U+FFFF, \UHHHHHHHH, in lower-case hexadecimal, and each byte that is not
 // UTF-8 becomes \xHH. Everything else, the backslash included, stays as it
 // is; with keepLineFeeds, so do line feeds.
 std::string escapeControls(std::string_view text, bool keepLineFeeds = false);

@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include "common/clock.h"
+#include "discovery/handover.h"
+#include "discovery/unprivileged.h"
 
 namespace qc {
 
@@ -20,10 +22,6 @@ constexpr int kSendPasses = 3;
 constexpr auto kPassPause = std::chrono::milliseconds(50);
 constexpr auto kErrorPause = std::chrono::milliseconds(20);
 constexpr suseconds_t kReceiveTimeoutMicros = 200000;
-// Ids beyond the kept servers are counted by one bit each of a fixed table
-// (1 MiB), indexed by a hash of the id. Two ids that share a bit count once,
-// so among many thousands the count falls short by a fraction of a percent.
-constexpr size_t kNotKeptBits = size_t{1} << 23;
 
 struct Collected {
     std::map<std::string, DiscoveredServer> byId;
@@ -66,9 +64,12 @@ std::vector<std::string> broadcastTargets() {
     return {targets.begin(), targets.end()};
 }
 
-Result<Discovery> discover(int64_t timeoutMs) {
+namespace {
+
+// The socket of one discovery; -1, with errno set, when it cannot be opened.
+int openSocket() {
     int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0) return Error{std::string("socket: ") + strerror(errno)};
+    if (fd < 0) return -1;
     int on = 1;
     timeval timeout{0, kReceiveTimeoutMicros};
     (void)setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
@@ -79,7 +80,11 @@ Result<Discovery> discover(int64_t timeoutMs) {
     local.sin_addr.s_addr = htonl(INADDR_ANY);
     local.sin_port = 0;
     (void)bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local);
+    return fd;
+}
 
+// The exchange itself, on the socket fd, which it closes.
+Discovery exchange(int fd, int64_t timeoutMs) {
     const std::string nonce = randomNonce();
     const std::vector<uint8_t> query = buildQuery(nonce);
     const std::vector<std::string> targets = broadcastTargets();
@@ -116,6 +121,36 @@ Result<Discovery> discover(int64_t timeoutMs) {
     for (auto& [id, server] : collected.byId) result.servers.push_back(std::move(server));
     result.notKept = collected.notKept;
     return result;
+}
+
+// One discovery in this process.
+DiscoveryOutcome discoverHere(int64_t timeoutMs) {
+    DiscoveryOutcome outcome;
+    const int fd = openSocket();
+    if (fd < 0)
+        outcome.socketError = errno;
+    else
+        outcome.discovery = exchange(fd, timeoutMs);
+    return outcome;
+}
+
+Result<Discovery> asResult(DiscoveryOutcome outcome) {
+    if (outcome.socketError) return Error{std::string("socket: ") + strerror(outcome.socketError)};
+    return std::move(outcome.discovery);
+}
+
+}  // namespace
+
+Result<Discovery> discover(int64_t timeoutMs) {
+    if (geteuid() != 0) return asResult(discoverHere(timeoutMs));
+    // Root never reads the network: a child that has given up root listens
+    // and parses, and root takes back only records it has checked again.
+    Result<std::string> handover =
+        runUnprivileged([timeoutMs] { return packOutcome(discoverHere(timeoutMs)); }, kMaxHandoverBytes);
+    if (!handover) return Error{handover.error()};
+    std::optional<DiscoveryOutcome> outcome = unpackOutcome(*handover);
+    if (!outcome) return Error{"discovery: the process that listens sent what no discovery makes; none of it was used"};
+    return asResult(std::move(*outcome));
 }
 
 }  // namespace qc

@@ -75,14 +75,31 @@ Result<std::vector<DiscoveredServer>> availableServers() {
     return std::move(servers);
 }
 
+std::string listedName(const std::string& name) {
+    std::string_view rest = name;
+    size_t count = 0, cut = 0, length = 1;
+    while (!rest.empty()) {
+        // Escaped names are UTF-8; a stray byte would count as one.
+        if (!decodeOne(rest, length)) length = 1;
+        if (++count == kMaxListedName) cut = name.size() - rest.size();
+        if (count > kMaxListedName) return name.substr(0, cut) + "\u2026";
+        rest.remove_prefix(length);
+    }
+    return name;
+}
+
 std::string serverLine(size_t position, const DiscoveredServer& s) {
-    return "  [" + std::to_string(position) + "] " + s.name + "  \u2014  " + s.address + "  (stratum " +
+    return "  [" + std::to_string(position) + "] " + listedName(s.name) + "  \u2014  " + s.address + "  (stratum " +
            std::to_string(s.stratum) + ", " + s.source + ", v" + s.ver + ", " + countedClients(s.clients) + ")";
 }
 
 std::string unavailableLine(const DiscoveredServer& s) {
     const char* reason = !s.accepting ? "not accepting clients" : "not synced yet";
-    return "  [-] " + s.name + "  \u2014  " + s.address + "  (unavailable: " + reason + ")";
+    return "  [-] " + listedName(s.name) + "  \u2014  " + s.address + "  (unavailable: " + reason + ")";
+}
+
+std::string foundLine(const DiscoveredServer& s) {
+    return "Found " + listedName(s.name) + " at " + s.address + ".";
 }
 
 std::optional<size_t> parseSelection(const std::string& line, size_t count) {

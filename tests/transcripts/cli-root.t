@@ -15,12 +15,18 @@
 | 1   sudo "{tool}" set-time-from-request
 % launchctl_calls
 
-# The hint names the tool by its absolute path, normalised without the file system.
-% mkdir -p "$WORK/bin" "$WORK/x" && cp "$TOOL" "$WORK/bin/quorvandel-connect" && chmod -R a+rX "$WORK"
+# The hint names the tool by its absolute path, normalised without the file
+# system, and not resolved: here the path is a link to the tool.
+% mkdir -p "$WORK/bin" "$WORK/x" && ln -s "$TOOL" "$WORK/bin/quorvandel-connect" && chmod -R a+rX "$WORK"
 % cd "$WORK/x" && as_user ./../bin/./quorvandel-connect remove
 ! This needs root. Re-run with sudo, e.g.:
 !   sudo "{work}/bin/quorvandel-connect" remove
 ? 1
+
+# Run by bare name from a folder that holds another file of its name, the
+# hint names the running program as the kernel knows it, never that file.
+% mkdir "$WORK/p" && touch "$WORK/p/quorvandel-connect" && cd "$WORK/p" && as_user env PATH="$BUILD:/bin" quorvandel-connect remove 2>&1 | sed 1d
+|   sudo "{tool}" remove
 
 # (Test mode passes every root check for an ordinary user: the "$" lines of
 # every other transcript.)

@@ -16,6 +16,16 @@ TEST(Listing, StableSortOnFullyLowerCasedNamesInAnyLocale) {
     EXPECT_EQ(order, "Alpha/2 alpha/5 ALPHA/6 beta/0 Zeta/4 öde/3 Öst/1 ");
 }
 
+TEST(Listing, ANameOfMoreThan64CharactersShowsItsFirst63AndAnEllipsis) {
+    const std::string whole = std::string(61, 'x') + "\u00e9\u6771\\";  // 64 code points, escapes counted
+    const std::string cut = std::string(61, 'x') + "\u00e9\u6771\u2026";
+    const DiscoveredServer s{"i", whole + "u2060", "", 0, true, false, "", 0, "10.0.0.5"};
+    EXPECT_EQ(listedName(whole), whole);
+    EXPECT_EQ(serverLine(1, s), "  [1] " + cut + "  \u2014  10.0.0.5  (stratum 0, , v, 0 clients)");
+    EXPECT_EQ(unavailableLine(s), "  [-] " + cut + "  \u2014  10.0.0.5  (unavailable: not accepting clients)");
+    EXPECT_EQ(foundLine(s), "Found " + cut + " at 10.0.0.5.");
+}
+
 TEST(Selection, AWholeNumberFromOneToTheCountWithBlanksAround) {
     const std::pair<const char*, std::optional<size_t>> cases[] = {
         {"2", 2},    {"+2", 2},  {"02", 2},   {" \t 2 \u3000", 2}, {"3", 3},  {"1", 1},
