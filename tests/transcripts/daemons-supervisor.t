@@ -19,14 +19,14 @@
 
 # WatchPaths: creation, a touch, a write, a replacement and a deletion each
 # start one run ("+", waited for); making the folder and reading start none
-# ("-"); the count is checked again once all is quiet. The counts after the
+# ("-"); the count is checked again once all is handled. The counts after the
 # steps are on one line, in the steps' order; the quiet count is below.
 % job_plist watch '<key>WatchPaths</key><array><string>/tmp/s/w/trigger</string></array>' /bin/true >/tmp/s/watch.plist
-+ launchctl bootstrap system /tmp/s/watch.plist && runs() { launchctl print system/watch | sed -n 's/^\truns = //p'; }
++ launchctl bootstrap system /tmp/s/watch.plist && runs() { job_runs system/watch; }
 + for step in '- mkdir /tmp/s/w' '+ : >/tmp/s/w/trigger' '+ touch /tmp/s/w/trigger' '+ echo x >/tmp/s/w/trigger' \
 +   '+ echo y >/tmp/s/new && mv /tmp/s/new /tmp/s/w/trigger' '+ rm /tmp/s/w/trigger' '- cat /tmp/s/w/* 2>/dev/null; ls /tmp/s/w'; do
-+   n=$(runs); eval "${step#? }"; case $step in +*) wait_for "[ \$(runs) != $n ]";; *) sleep 1;; esac
-+   runs; done | paste -sd' '; sleep 1; runs
++   n=$(runs); eval "${step#? }"; case $step in +*) wait_for "[ \$(runs) != $n ]";; *) settled;; esac
++   runs; done | paste -sd' '; settled; runs
 | 0 1 2 3 4 5 5
 | 5
 
@@ -38,8 +38,8 @@
 + wait_for 'state "state = running"' && launchctl print system/long | grep -cE "pid = [0-9]+"
 | 1
 % state() { launchctl print system/long | grep -q "$1"; }; for i in 1 2 3 4 5; do touch /tmp/s/long; done
-+ sleep 0.5 && touch /tmp/s/go && wait_for 'state "runs = 2"' && touch /tmp/s/go && wait_for 'state "state = not running"'
-+ sleep 1 && launchctl print system/long | grep "runs ="
++ settled && touch /tmp/s/go && wait_for 'state "runs = 2"' && touch /tmp/s/go && wait_for 'state "state = not running"'
++ settled && launchctl print system/long | grep "runs ="
 | 	runs = 2
 
 # bootout returns while the instance runs, and ends it.
@@ -48,9 +48,10 @@
 + wait_for "! kill -0 $pid 2>/dev/null" && echo ended
 | ended
 
-# StartInterval without RunAtLoad: the first run one interval after load.
+# StartInterval without RunAtLoad: the first run one interval after load
+# (bootstrap returns once the job is loaded, when RunAtLoad would have run).
 % job_plist tick '<key>StartInterval</key><integer>3</integer>' /bin/true >/tmp/s/tick.plist
-+ launchctl bootstrap system /tmp/s/tick.plist && sleep 0.5 && launchctl print system/tick | grep "runs ="
++ launchctl bootstrap system /tmp/s/tick.plist && launchctl print system/tick | grep "runs ="
 + wait_for 'launchctl print system/tick | grep -q "runs = [1-9]"' && echo "ran after the interval"
 | 	runs = 0
 | ran after the interval
@@ -76,9 +77,9 @@
 # sleeps: over two seconds it neither wakes nor runs. Counted in its own
 # wakeups and CPU ticks, which other load on the machine cannot add to.
 % launchctl bootout system/tick && S=/run/quorvandel-standins/launchd && mkdir $S/system/.b
-+ echo 'garbage<' >$S/system/.b/plist && echo /x >$S/system/.b/path && mv $S/system/.b $S/system/broken && sleep 0.5
++ echo 'garbage<' >$S/system/.b/plist && echo /x >$S/system/.b/path && mv $S/system/.b $S/system/broken && settled
 + kill -0 $(cat $S/supervisor.ready) && [ ! -e $S/system/broken/runs ] && rm -r $S/system/broken && echo alive
 | alive
-% p=$(cat /run/quorvandel-standins/launchd/supervisor.ready) && sleep 0.5 && a=$(idle_counts $p) && sleep 2
+% p=$(cat /run/quorvandel-standins/launchd/supervisor.ready) && settled && a=$(idle_counts $p) && sleep 2
 + echo "$a $(idle_counts $p)" | awk '{ print ($3 - $1 <= 2 && $4 - $2 <= 5) ? "idle" : "busy: " $0 }'
 | idle
