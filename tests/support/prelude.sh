@@ -18,21 +18,16 @@ wait_for() {
 }
 
 # Waits until the launchd stand-in's supervisor has handled every change made
-# before the call (to show that one started nothing): it handles changes in
-# the order they come and starts the runs that fall due at once in the order
-# of their jobs' names, so once a touch of $WORK/sentinel has started a run
-# of the job zz-sentinel, which sorts last, every earlier change has had its
-# effect.
+# before the call (to show that one started nothing). It handles changes in
+# the order they come, each after the same settling time, and starts the
+# runs that fall due at once in the order of their jobs' names; so once a
+# new job named to sort last has started the run that a touch of its watched
+# file asks for, every earlier change has had its effect.
 settled() {
-  local n
-  [ -e "$WORK/sentinel.plist" ] || { job_plist zz-sentinel "<key>WatchPaths</key><array><string>$WORK/sentinel</string></array>" \
-    /bin/true >"$WORK/sentinel.plist" && launchctl bootstrap system "$WORK/sentinel.plist"; }
-  n=$(job_runs system/zz-sentinel)
-  touch "$WORK/sentinel"
-  wait_for "[ \$(job_runs system/zz-sentinel) = $((n + 1)) ]"
+  local id="zz-sentinel-$(date +%s%N)"
+  job_plist "$id" "<key>WatchPaths</key><array><string>$WORK/$id</string></array>" /bin/true >"$WORK/$id.plist" &&
+    launchctl bootstrap system "$WORK/$id.plist" && touch "$WORK/$id" && wait_for "launchctl print system/$id | grep -q 'runs = [1-9]'"
 }
-# How many runs the launchd stand-in has started of the job DOMAIN/LABEL.
-job_runs() { launchctl print "$1" | sed -n 's/^\truns = //p'; }
 
 # The Quorvandel server simulator in the background, ready on return.
 # Its log of received datagrams is $WORK/sim.jsonl.

@@ -22,7 +22,7 @@
 # ("-"); the count is checked again once all is handled. The counts after the
 # steps are on one line, in the steps' order; the quiet count is below.
 % job_plist watch '<key>WatchPaths</key><array><string>/tmp/s/w/trigger</string></array>' /bin/true >/tmp/s/watch.plist
-+ launchctl bootstrap system /tmp/s/watch.plist && runs() { job_runs system/watch; }
++ launchctl bootstrap system /tmp/s/watch.plist && runs() { launchctl print system/watch | sed -n 's/^\truns = //p'; }
 + for step in '- mkdir /tmp/s/w' '+ : >/tmp/s/w/trigger' '+ touch /tmp/s/w/trigger' '+ echo x >/tmp/s/w/trigger' \
 +   '+ echo y >/tmp/s/new && mv /tmp/s/new /tmp/s/w/trigger' '+ rm /tmp/s/w/trigger' '- cat /tmp/s/w/* 2>/dev/null; ls /tmp/s/w'; do
 +   n=$(runs); eval "${step#? }"; case $step in +*) wait_for "[ \$(runs) != $n ]";; *) settled;; esac
@@ -45,16 +45,13 @@
 # bootout returns while the instance runs, and ends it.
 % touch /tmp/s/long && wait_for 'launchctl print system/long | grep -q "state = running"'
 + pid=$(launchctl print system/long | sed -n 's/^\tpid = //p') && timeout 10 launchctl bootout system/long
-+ wait_for "! kill -0 $pid 2>/dev/null" && echo ended
-| ended
++ wait_for "! kill -0 $pid 2>/dev/null"
 
 # StartInterval without RunAtLoad: the first run one interval after load
 # (bootstrap returns once the job is loaded, when RunAtLoad would have run).
 % job_plist tick '<key>StartInterval</key><integer>3</integer>' /bin/true >/tmp/s/tick.plist
-+ launchctl bootstrap system /tmp/s/tick.plist && launchctl print system/tick | grep "runs ="
-+ wait_for 'launchctl print system/tick | grep -q "runs = [1-9]"' && echo "ran after the interval"
++ launchctl bootstrap system /tmp/s/tick.plist && launchctl print system/tick | grep "runs =" && wait_for 'launchctl print system/tick | grep -q "runs = [1-9]"'
 | 	runs = 0
-| ran after the interval
 
 # Failures stay with their job: a program that cannot start, one killed by a
 # signal, and a neighbour exiting 3.
@@ -70,16 +67,14 @@
 % job_plist self '<key>RunAtLoad</key><true/>' /bin/sh -c 'echo $$ >/tmp/s/self.pid; launchctl bootout gui/65534/self; sleep 60' >/tmp/s/self.plist
 + setpriv --reuid 65534 --regid 65534 --clear-groups launchctl bootstrap gui/65534 /tmp/s/self.plist
 + wait_for '! launchctl print gui/65534/self >/dev/null 2>&1'
-+ wait_for '[ -s /tmp/s/self.pid ] && ! kill -0 $(cat /tmp/s/self.pid) 2>/dev/null' && echo ended
-| ended
++ wait_for '[ -s /tmp/s/self.pid ] && ! kill -0 $(cat /tmp/s/self.pid) 2>/dev/null'
 
 # A broken job is passed over. With no timed job left, the idle supervisor
 # sleeps: over two seconds it neither wakes nor runs. Counted in its own
 # wakeups and CPU ticks, which other load on the machine cannot add to.
 % launchctl bootout system/tick && S=/run/quorvandel-standins/launchd && mkdir $S/system/.b
 + echo 'garbage<' >$S/system/.b/plist && echo /x >$S/system/.b/path && mv $S/system/.b $S/system/broken && settled
-+ kill -0 $(cat $S/supervisor.ready) && [ ! -e $S/system/broken/runs ] && rm -r $S/system/broken && echo alive
-| alive
++ kill -0 $(cat $S/supervisor.ready) && [ ! -e $S/system/broken/runs ] && rm -r $S/system/broken
 % p=$(cat /run/quorvandel-standins/launchd/supervisor.ready) && settled && a=$(idle_counts $p) && sleep 2
 + echo "$a $(idle_counts $p)" | awk '{ print ($3 - $1 <= 2 && $4 - $2 <= 5) ? "idle" : "busy: " $0 }'
 | idle
