@@ -106,7 +106,7 @@ qc_chrony_dir() {
 # fetched and checked against the archive's signature, and it must be chrony.
 qc_chrony_deb() {
   local target=$1 dir sum
-  dir=$(qc_chrony_dir)
+  dir=$(qc_chrony_dir) || exit 1
   set -- "$dir"/chrony_*.deb
   [ $# = 1 ] && [ -f "$1" ] || qc_fail "no chrony package in $dir: run scripts/setup"
   cp "$1" "$target/chrony.deb"
@@ -131,7 +131,7 @@ qc_chrony() {
 # archive's signed index) into the cache, in place of what was there.
 qc_chrony_fetch() {
   local dir scratch
-  dir=$(qc_chrony_dir)
+  dir=$(qc_chrony_dir) || exit 1
   echo "fetching the chrony package into $dir"
   scratch=$(mktemp -d)
   mkdir "$scratch/download"
@@ -179,7 +179,7 @@ qc_zig() {
 # makes the two builds differ.
 qc_second_cache() {
   local zig
-  zig=$(qc_zig)
+  zig=$(qc_zig) || exit 1
   mkdir -p "$1"
   cp -a "$(dirname "$zig")" "$1/"
 }
@@ -193,8 +193,8 @@ qc_second_cache() {
 # text is unchanged is left as it is, so a build sees no change.
 qc_zig_wrappers() {
   local dir=$1 arch=$2 zig runtime tool command text
-  zig=$(qc_zig)
-  runtime="$(qc_cache_dir)/zig-cache"
+  zig=$(qc_zig) || exit 1
+  runtime="$(qc_cache_dir)/zig-cache" || exit 1
   mkdir -p "$runtime" "$dir/bin"
   qc_private "$runtime"
   for tool in cc c++ ar ranlib; do
