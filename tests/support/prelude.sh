@@ -17,6 +17,18 @@ wait_for() {
   return 1
 }
 
+# Waits until the launchd stand-in's supervisor has handled every change made
+# before the call (to show that one started nothing). It handles changes in
+# the order they come, each after the same settling time, and starts the
+# runs that fall due at once in the order of their jobs' names; so once a
+# new job named to sort last has started the run that a touch of its watched
+# file asks for, every earlier change has had its effect.
+settled() {
+  local id="zz-sentinel-$(date +%s%N)"
+  job_plist "$id" "<key>WatchPaths</key><array><string>$WORK/$id</string></array>" /bin/true >"$WORK/$id.plist" &&
+    launchctl bootstrap system "$WORK/$id.plist" && touch "$WORK/$id" && wait_for "launchctl print system/$id | grep -q 'runs = [1-9]'"
+}
+
 # The Quorvandel server simulator in the background, ready on return.
 # Its log of received datagrams is $WORK/sim.jsonl.
 start_sim() {

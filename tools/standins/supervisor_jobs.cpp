@@ -16,8 +16,9 @@ namespace standin {
 namespace {
 
 // One touch makes an attribute event and a close event, a write several:
-// events this close together are one change.
-constexpr int64_t kSettleMs = 20;
+// events this close together are one change. On a busy machine the process
+// that makes them can wait longer than a few milliseconds between two.
+constexpr int64_t kSettleMs = 200;
 // launchd's default ExitTimeOut: SIGKILL this long after SIGTERM.
 constexpr int64_t kExitTimeoutMs = 20000;
 // Folders appear and vanish by rename.
