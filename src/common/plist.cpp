@@ -102,6 +102,28 @@ std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char
     return values;
 }
 
+std::optional<double> dictReal(plist_t dict, const char* key) {
+    if (!isDict(dict)) return std::nullopt;
+    plist_t node = plist_dict_get_item(dict, key);
+    if (!node || plist_get_node_type(node) != PLIST_REAL) return std::nullopt;
+    double value = 0;
+    plist_get_real_val(node, &value);
+    return value;
+}
+
+std::optional<std::vector<plist_t>> dictDictArray(plist_t dict, const char* key) {
+    if (!isDict(dict)) return std::nullopt;
+    plist_t node = plist_dict_get_item(dict, key);
+    if (!node || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+    std::vector<plist_t> items;
+    for (uint32_t i = 0; i < plist_array_get_size(node); ++i) {
+        plist_t item = plist_array_get_item(node, i);
+        if (!isDict(item)) return std::nullopt;
+        items.push_back(item);
+    }
+    return items;
+}
+
 Plist newDict() {
     return Plist(plist_new_dict());
 }
@@ -128,6 +150,16 @@ void setStringDict(plist_t dict, const char* key, const std::map<std::string, st
     plist_t inner = plist_new_dict();
     for (const auto& [k, v] : values) plist_dict_set_item(inner, k.c_str(), plist_new_string(v.c_str()));
     plist_dict_set_item(dict, key, inner);
+}
+
+void setReal(plist_t dict, const char* key, double value) {
+    plist_dict_set_item(dict, key, plist_new_real(value));
+}
+
+void setDictArray(plist_t dict, const char* key, std::vector<Plist> items) {
+    plist_t array = plist_new_array();
+    for (auto& item : items) plist_array_append_item(array, item.release());
+    plist_dict_set_item(dict, key, array);
 }
 
 std::string toXml(plist_t node) {
