@@ -44,7 +44,7 @@ std::optional<AuditEntry> entryFrom(plist_t dict) {
 std::optional<AuditRecord> recordFrom(plist_t dict) {
     auto items = dictDictArray(dict, kEntries);
     auto ok = dictInteger(dict, kRequestsOk), refused = dictInteger(dict, kRequestsRefused);
-    if (!items || items->size() > kAuditEntries || !ok || !refused) return std::nullopt;
+    if (!items || items->size() > kAuditEntries || !ok || !refused || *ok < 0 || *refused < 0) return std::nullopt;
     AuditRecord record{{}, *ok, *refused};
     for (plist_t item : *items) {
         auto entry = entryFrom(item);
