@@ -42,6 +42,13 @@ bool isDict(plist_t node) {
     return node && plist_get_node_type(node) == PLIST_DICT;
 }
 
+// The dictionary's item under key when it has that type; null otherwise.
+plist_t typedItem(plist_t dict, const char* key, plist_type type) {
+    if (!isDict(dict)) return nullptr;
+    plist_t node = plist_dict_get_item(dict, key);
+    return node && plist_get_node_type(node) == type ? node : nullptr;
+}
+
 }  // namespace
 
 Plist parsePlist(const std::string& bytes) {
@@ -76,9 +83,8 @@ std::optional<std::string> dictString(plist_t dict, const char* key) {
 }
 
 std::optional<bool> dictBool(plist_t dict, const char* key) {
-    if (!isDict(dict)) return std::nullopt;
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_BOOLEAN) return std::nullopt;
+    plist_t node = typedItem(dict, key, PLIST_BOOLEAN);
+    if (!node) return std::nullopt;
     uint8_t value = 0;
     plist_get_bool_val(node, &value);
     return value != 0;
@@ -90,9 +96,8 @@ std::optional<int64_t> dictInteger(plist_t dict, const char* key) {
 }
 
 std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char* key) {
-    if (!isDict(dict)) return std::nullopt;
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+    plist_t node = typedItem(dict, key, PLIST_ARRAY);
+    if (!node) return std::nullopt;
     std::vector<std::string> values;
     for (uint32_t i = 0; i < plist_array_get_size(node); ++i) {
         auto value = stringValue(plist_array_get_item(node, i));
@@ -103,18 +108,16 @@ std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char
 }
 
 std::optional<double> dictReal(plist_t dict, const char* key) {
-    if (!isDict(dict)) return std::nullopt;
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_REAL) return std::nullopt;
+    plist_t node = typedItem(dict, key, PLIST_REAL);
+    if (!node) return std::nullopt;
     double value = 0;
     plist_get_real_val(node, &value);
     return value;
 }
 
 std::optional<std::vector<plist_t>> dictDictArray(plist_t dict, const char* key) {
-    if (!isDict(dict)) return std::nullopt;
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+    plist_t node = typedItem(dict, key, PLIST_ARRAY);
+    if (!node) return std::nullopt;
     std::vector<plist_t> items;
     for (uint32_t i = 0; i < plist_array_get_size(node); ++i) {
         plist_t item = plist_array_get_item(node, i);
