@@ -1,7 +1,8 @@
 #include "commands/set_time.h"
 
+#include "commands/event_lines.h"
+#include "common/clock.h"
 #include "common/console.h"
-#include "common/time_text.h"
 #include "settime/grant.h"
 #include "settime/set_clock.h"
 
@@ -28,13 +29,13 @@ int cmdSetTime(const std::string& text, const std::optional<std::string>& allowU
     // A bad user stops the command before the clock is touched.
     if (allowUser)
         if (int code = cmdAllowSetTime(*allowUser); code != 0) return code;
-    Result<std::string> set = setClock(text);
-    const std::string stamp = nowText();  // after the change, so it shows the new time
+    Result<std::string> set = setClockByHand(text);
+    const int64_t now = nowWholeSeconds();  // after the change, so it shows the new time
     if (!set) {
         errln(set.error());
         return 1;
     }
-    outln(stamp + " quorvandel-connect: " + *set);
+    outln(clockLine(now, *set));
     return 0;
 }
 

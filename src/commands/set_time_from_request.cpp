@@ -1,16 +1,20 @@
 #include "commands/set_time_from_request.h"
 
+#include "commands/event_lines.h"
+#include "common/clock.h"
 #include "common/console.h"
-#include "common/time_text.h"
+#include "settime/grant.h"
 #include "settime/request.h"
 
 namespace qc {
 
 int cmdSetTimeFromRequest() {
-    if (auto answered = serveRequest())
-        // The time is taken after any change of the clock.
-        outln(nowText() + " quorvandel-connect: set-time request from user " + std::to_string(answered->uid) + ": " +
-              answered->status + " " + answered->words);
+    auto answered = serveRequest();
+    if (!answered) return 0;
+    // The time is taken after any change of the clock.
+    outln(requestLine(nowWholeSeconds(), answered->uid, answered->status, answered->words));
+    // The answer first, the unload last: launchd ends the job when it is booted out.
+    if (answered->revokes) forbidSetTime(true);
     return 0;
 }
 

@@ -11,8 +11,10 @@
 #include "common/utf8.h"
 #include "jobs/launchd.h"
 #include "platform/platform.h"
+#include "settime/audit_record.h"
 #include "settime/grant.h"
 #include "settings/time_settings.h"
+#include "sync/attempt_record.h"
 #include "sync/last_sync.h"
 
 namespace qc {
@@ -35,17 +37,15 @@ std::optional<std::string> readLogTail(const std::string& path) {
     return tail;
 }
 
-// The log's last lines, escaped, and what its tail tells; nothing when there
-// is no log that reads as text.
-void readLog(const std::string& path, StatusFacts& facts) {
+// The log's last lines, escaped; absent when there is no log that reads as text.
+std::optional<std::vector<std::string>> readLog(const std::string& path) {
     auto log = readLogTail(path);
-    if (!log || !isValidUtf8(*log)) return;
+    if (!log || !isValidUtf8(*log)) return std::nullopt;
     auto lines = nonEmptyLines(*log);
     size_t first = lines.size() > kLogLines ? lines.size() - kLogLines : 0;
     std::vector<std::string> shown;
     for (size_t i = first; i < lines.size(); ++i) shown.push_back(escapeControls(lines[i]));
-    facts.logTail = std::move(shown);
-    facts.log = readLogFacts(lines);
+    return shown;
 }
 
 // Text from a file or another program, as it may be shown.
@@ -71,7 +71,10 @@ StatusFacts gatherStatus() {
     // Reading the Mac's time server needs root; an ordinary user gets no section.
     facts.showsTimeServer = platform().actsAsRoot();
     if (facts.showsTimeServer) facts.timeServer = shown(platform().currentTimeServer());
-    readLog(t.kLogPath, facts);
+    // Records hold escaped text only; a record that does not reads as absent.
+    facts.attempt = attemptRecord();
+    facts.audit = auditRecord();
+    facts.logTail = readLog(t.kLogPath);
     return facts;
 }
 

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "commands/status_log.h"
 #include "jobs/launchd.h"
+#include "settime/audit_record.h"
 #include "settings/time_settings.h"
+#include "sync/attempt_record.h"
 
 namespace qc {
 
@@ -28,9 +29,11 @@ struct StatusFacts {
     // Only root (or test mode) reads the configured time server.
     bool showsTimeServer = false;
     std::optional<std::string> timeServer;
+    // The records the sync and the clock's answers keep.
+    std::optional<AttemptRecord> attempt;
+    std::optional<AuditRecord> audit;
     // Absent when there is no log to read.
     std::optional<std::vector<std::string>> logTail;
-    LogFacts log;
 };
 
 StatusFacts gatherStatus();

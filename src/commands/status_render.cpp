@@ -13,6 +13,12 @@ namespace qc {
 namespace {
 using Json = nlohmann::ordered_json;
 
+constexpr int64_t kFailingAfter = 2;  // failed attempts in a row
+
+Json moment(int64_t epoch) {
+    return Json{{"epoch", epoch}, {"iso", isoText(epoch)}};
+}
+
 template <typename T>
 Json orNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
@@ -44,8 +50,8 @@ std::string_view statusHealth(const StatusFacts& facts, int64_t now) {
     if (!facts.job) return "not-set-up";
     if (!facts.launchd.loaded) return "job-not-loaded";
     if (!facts.lastSync) return "never-synced";
-    // The record is the last success: a failure after it means the Mac is not syncing now.
-    if (facts.log.lastAttempt && facts.log.lastAttempt->exitCode != 0) return "failing";
+    // One missed attempt (a laptop away from the office) is no failure yet; two in a row are.
+    if (facts.attempt && facts.attempt->consecutiveFailures >= kFailingAfter) return "failing";
     if (isStale(now - *facts.lastSync, facts.job->interval)) return "stale";
     // Someone pointed the Mac elsewhere behind the tool's back (seen only where it is read).
     if (facts.timeServer && *facts.timeServer != facts.job->server) return "overridden";
@@ -101,31 +107,35 @@ std::string statusJson(const StatusFacts& facts, int64_t now) {
     json["beforeSetup"] = facts.saved ? Json{{"timeServer", orNull(facts.saved->timeServer)},
                                              {"setTimeAutomatically", orNull(facts.saved->automatic)}}
                                       : Json(nullptr);
-    json["lastSync"] =
-        facts.lastSync ? Json{{"epoch", *facts.lastSync}, {"iso", isoText(*facts.lastSync)}} : Json(nullptr);
-    const auto& attempt = facts.log.lastAttempt;
+    json["lastSync"] = facts.lastSync ? moment(*facts.lastSync) : Json(nullptr);
+    const auto& attempt = facts.attempt;
     json["lastAttempt"] = attempt ? Json{{"epoch", attempt->epoch},
                                          {"iso", isoText(attempt->epoch)},
                                          {"server", attempt->server},
                                          {"exitCode", attempt->exitCode}}
                                   : Json(nullptr);
     json["offsetSeconds"] = nullptr;  // putOffsetSeconds writes it
+    json["consecutiveFailures"] = attempt ? attempt->consecutiveFailures : 0;
+    json["failingSince"] = attempt && attempt->failingSince ? moment(*attempt->failingSince) : Json(nullptr);
     json["syncNow"] = facts.syncNow;
     json["setTimeUser"] =
         facts.grant ? Json{{"uid", facts.grant->uid}, {"jobLoaded", facts.grant->jobLoaded}} : Json(nullptr);
+    const AuditRecord audit = facts.audit.value_or(AuditRecord{});
     json["setTimeRequests"] = Json::array();
-    for (const auto& request : facts.log.setTimeRequests)
-        json["setTimeRequests"].push_back({{"epoch", request.epoch},
-                                           {"uid", request.uid},
-                                           {"outcome", request.ok ? "ok" : "refused"},
-                                           {"requested", orNull(request.requested)}});
+    for (const auto& entry : audit.entries)
+        json["setTimeRequests"].push_back({{"epoch", entry.epoch},
+                                           {"uid", entry.uid},
+                                           {"outcome", entry.outcome},
+                                           {"requested", orNull(entry.requested)},
+                                           {"via", entry.via}});
+    json["setTimeRequestCounts"] = {{"ok", audit.requestsOk}, {"refused", audit.requestsRefused}};
     // Only root reads the Mac's time server; anyone else gets null, never a guess.
     json["configuredTimeServer"] = orNull(facts.timeServer);
     json["logTail"] = orNull(facts.logTail);
     json["health"] = std::string(statusHealth(facts, now));
     // Text from files may hold bytes that are not UTF-8: shown as U+FFFD, never thrown over.
     std::string document = json.dump(-1, ' ', false, Json::error_handler_t::replace);
-    putOffsetSeconds(document, facts.log.offsetSeconds);
+    putOffsetSeconds(document, attempt ? attempt->offsetSeconds : std::nullopt);
     return document;
 }
 

@@ -11,7 +11,7 @@
 namespace qc {
 
 // The first that applies: not-set-up, job-not-loaded, never-synced, failing
-// (the newest attempt in the log failed), stale, overridden (the Mac's time
+// (at least two attempts in a row failed), stale, overridden (the Mac's time
 // server, where it is read, is not the job's), ok.
 std::string_view statusHealth(const StatusFacts& facts, int64_t now);
 

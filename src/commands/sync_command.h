@@ -6,8 +6,8 @@
 
 namespace qc {
 
-// Syncs once, prints the event line and sntp's lines, and on success records
-// the sync; true when sntp succeeded.
+// Syncs once, prints the event line and sntp's lines, and records the
+// attempt (and, on success, the sync); true when sntp succeeded.
 bool oneSync(const std::string& server);
 
 // How the sync command learns the uptime and waits between boot retries;
@@ -18,7 +18,8 @@ struct BootRetry {
 };
 BootRetry systemBootRetry();
 
-// Syncs, retrying for ten minutes right after a boot; 0 once a sync succeeded.
+// Syncs, retrying for ten minutes right after a boot: one attempt, recorded
+// once its last run has ended; 0 once a sync succeeded.
 int cmdSync(const std::string& server, const BootRetry& retry = systemBootRetry());
 
 }  // namespace qc

@@ -59,11 +59,13 @@ Paths buildPaths(const PathInputs& in) {
     p.kLogPath = p.rooted("/var/log/quorvandel-connect.log");
     p.kSyncNowPath = p.kStateDir + "/sync-now";
     p.kLastSyncPath = p.kStateDir + "/last-sync";
+    p.kLastAttemptPath = p.kStateDir + "/last-attempt.plist";
     p.kSetTimeLabel = "com.quorvandel.connect.settime" + suffix;
     p.kSetTimePlistPath = p.rooted("/Library/LaunchDaemons/" + p.kSetTimeLabel + ".plist");
     p.kSetTimeRequestPath = p.kStateDir + "/set-time-request";
     p.kSetTimeGrantPath = p.kStateDir + "/set-time-grant.plist";
     p.kSetTimeResultPath = p.kStateDir + "/set-time-result";
+    p.kSetTimeAuditPath = p.kStateDir + "/set-time-audit.plist";
     p.kSelfPath = standardizedPath(in.cwd, in.programName);
     return p;
 }

@@ -24,11 +24,13 @@ struct Paths {
     std::string kLogPath;
     std::string kSyncNowPath;
     std::string kLastSyncPath;
+    std::string kLastAttemptPath;
     std::string kSetTimeLabel;
     std::string kSetTimePlistPath;
     std::string kSetTimeRequestPath;
     std::string kSetTimeGrantPath;
     std::string kSetTimeResultPath;
+    std::string kSetTimeAuditPath;
     // The running tool's own absolute path.
     std::string kSelfPath;
 

@@ -42,6 +42,13 @@ bool isDict(plist_t node) {
     return node && plist_get_node_type(node) == PLIST_DICT;
 }
 
+// The dictionary's item under key when it has that type; null otherwise.
+plist_t typedItem(plist_t dict, const char* key, plist_type type) {
+    if (!isDict(dict)) return nullptr;
+    plist_t node = plist_dict_get_item(dict, key);
+    return node && plist_get_node_type(node) == type ? node : nullptr;
+}
+
 }  // namespace
 
 Plist parsePlist(const std::string& bytes) {
@@ -76,9 +83,8 @@ std::optional<std::string> dictString(plist_t dict, const char* key) {
 }
 
 std::optional<bool> dictBool(plist_t dict, const char* key) {
-    if (!isDict(dict)) return std::nullopt;
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_BOOLEAN) return std::nullopt;
+    plist_t node = typedItem(dict, key, PLIST_BOOLEAN);
+    if (!node) return std::nullopt;
     uint8_t value = 0;
     plist_get_bool_val(node, &value);
     return value != 0;
@@ -90,9 +96,8 @@ std::optional<int64_t> dictInteger(plist_t dict, const char* key) {
 }
 
 std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char* key) {
-    if (!isDict(dict)) return std::nullopt;
-    plist_t node = plist_dict_get_item(dict, key);
-    if (!node || plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+    plist_t node = typedItem(dict, key, PLIST_ARRAY);
+    if (!node) return std::nullopt;
     std::vector<std::string> values;
     for (uint32_t i = 0; i < plist_array_get_size(node); ++i) {
         auto value = stringValue(plist_array_get_item(node, i));
@@ -100,6 +105,26 @@ std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char
         values.push_back(std::move(*value));
     }
     return values;
+}
+
+std::optional<double> dictReal(plist_t dict, const char* key) {
+    plist_t node = typedItem(dict, key, PLIST_REAL);
+    if (!node) return std::nullopt;
+    double value = 0;
+    plist_get_real_val(node, &value);
+    return value;
+}
+
+std::optional<std::vector<plist_t>> dictDictArray(plist_t dict, const char* key) {
+    plist_t node = typedItem(dict, key, PLIST_ARRAY);
+    if (!node) return std::nullopt;
+    std::vector<plist_t> items;
+    for (uint32_t i = 0; i < plist_array_get_size(node); ++i) {
+        plist_t item = plist_array_get_item(node, i);
+        if (!isDict(item)) return std::nullopt;
+        items.push_back(item);
+    }
+    return items;
 }
 
 Plist newDict() {
@@ -128,6 +153,16 @@ void setStringDict(plist_t dict, const char* key, const std::map<std::string, st
     plist_t inner = plist_new_dict();
     for (const auto& [k, v] : values) plist_dict_set_item(inner, k.c_str(), plist_new_string(v.c_str()));
     plist_dict_set_item(dict, key, inner);
+}
+
+void setReal(plist_t dict, const char* key, double value) {
+    plist_dict_set_item(dict, key, plist_new_real(value));
+}
+
+void setDictArray(plist_t dict, const char* key, std::vector<Plist> items) {
+    plist_t array = plist_new_array();
+    for (auto& item : items) plist_array_append_item(array, item.release());
+    plist_dict_set_item(dict, key, array);
 }
 
 std::string toXml(plist_t node) {

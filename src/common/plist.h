@@ -29,6 +29,10 @@ std::optional<bool> dictBool(plist_t dict, const char* key);
 std::optional<int64_t> dictInteger(plist_t dict, const char* key);
 // An array whose every element is a string; absent otherwise.
 std::optional<std::vector<std::string>> dictStringArray(plist_t dict, const char* key);
+std::optional<double> dictReal(plist_t dict, const char* key);
+// The dictionaries of an array, still owned by dict; absent unless every
+// element is a dictionary.
+std::optional<std::vector<plist_t>> dictDictArray(plist_t dict, const char* key);
 
 // Builders. Dictionaries are written with their keys in the order they were set.
 Plist newDict();
@@ -37,6 +41,9 @@ void setBool(plist_t dict, const char* key, bool value);
 void setInteger(plist_t dict, const char* key, int64_t value);
 void setStringArray(plist_t dict, const char* key, const std::vector<std::string>& values);
 void setStringDict(plist_t dict, const char* key, const std::map<std::string, std::string>& values);
+void setReal(plist_t dict, const char* key, double value);
+// The array of the dictionaries given, which it takes over.
+void setDictArray(plist_t dict, const char* key, std::vector<Plist> items);
 
 std::string toXml(plist_t node);
 

@@ -11,6 +11,7 @@
 #include "jobs/launchd.h"
 #include "jobs/state_dir.h"
 #include "platform/platform.h"
+#include "settime/audit_record.h"
 
 namespace qc {
 
@@ -53,6 +54,7 @@ Result<uint32_t> allowSetTime(const std::string& userText) {
     setInteger(grant.get(), kGrantedUserKey, *uid);
     // Not reported either: without a readable grant, no request is served.
     (void)atomicWrite(t.kSetTimeGrantPath, toXml(grant.get()), 0644);
+    (void)restartRequestCounts();  // a count that cannot restart goes on from the last grant's
 
     Plist job = jobPlist({t.kSetTimeLabel, {"set-time-from-request"}, t.kSetTimeRequestPath, std::nullopt});
     if (Status written = writeJobPlist(job.get(), t.kSetTimePlistPath); !written) return Error{written.error()};

@@ -10,6 +10,7 @@
 #include "common/files.h"
 #include "common/paths.h"
 #include "common/utf8.h"
+#include "settime/audit_record.h"
 #include "settime/grant.h"
 #include "settime/request_rules.h"
 #include "settime/set_clock.h"
@@ -57,21 +58,21 @@ std::optional<RequestAnswer> serveRequest() {
     if (!parsed) return std::nullopt;
     if (isAnsweredIn(*parsed, readRegularFile(t.kSetTimeResultPath, kMaxResultBytes))) return std::nullopt;
 
+    // A command with controls in it is no time: refused, and shown escaped everywhere.
+    const std::string command = escapeControls(parsed->command);
+    const bool revoke = command == "revoke";
     auto answer = [&](const std::string& status, const std::string& words) {
         // An answer that cannot be written is lost; the log line still tells.
         (void)atomicWrite(t.kSetTimeResultPath, parsed->nonce + " " + status + " " + words + "\n", 0644);
         (void)chmod(t.kSetTimeResultPath.c_str(), 0644);
-        return RequestAnswer{*uid, status, words};
+        // Not recorded when the folder is gone or full: status shows the older answers.
+        (void)recordAnswer("request", *uid, status, revoke ? std::nullopt : std::optional(command));
+        return RequestAnswer{*uid, status, words, status == "revoked"};
     };
     if (!isFresh(nowSeconds(), static_cast<int64_t>(st.st_mtime), kRequestFreshSeconds))
         return answer("refused", "the request was not made just now.");
-    if (parsed->command == "revoke") {
-        RequestAnswer revoked = answer("revoked", "this Mac asks for an administrator password again.");
-        forbidSetTime(true);
-        return revoked;
-    }
-    // A command with controls in it is no time: refused, and shown escaped in the answer and the log.
-    Result<std::string> set = setClock(escapeControls(parsed->command));
+    if (revoke) return answer("revoked", "this Mac asks for an administrator password again.");
+    Result<std::string> set = setClock(command);
     return set ? answer("ok", *set) : answer("refused", set.error());
 }
 

@@ -14,11 +14,14 @@ struct RequestAnswer {
     int64_t uid = 0;  // the granted user
     std::string status;
     std::string words;
+    // A revoke: the caller takes the grant away once the answer's line is
+    // out, since launchd ends a job as soon as it is booted out.
+    bool revokes = false;
 };
 
-// Serves the request file once: checks it, sets the clock or revokes the
-// grant, and writes the answer to the result file. Absent when the request
-// was dropped without an answer.
+// Serves the request file once: checks it, sets the clock (or answers a
+// revoke), writes the answer to the result file and records it in the audit.
+// Absent when the request was dropped without an answer.
 std::optional<RequestAnswer> serveRequest();
 
 }  // namespace qc

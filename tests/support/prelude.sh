@@ -132,3 +132,7 @@ in_throwaway_root() {
   fi
   chroot "$top/root" "$@"
 }
+
+# What jq's filters pick out of status --json, as one array on one line:
+# status_facts '.health, .consecutiveFailures'.
+status_facts() { as_nobody "$TOOL" status --json | jq -c "[$1]"; }

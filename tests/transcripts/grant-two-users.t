@@ -33,4 +33,5 @@ $ set-time-from-request
 $ forbid-set-time
 | Setting the clock from Quorvandel Connect asks for an administrator password again.
 % tree | grep -E 'Connect/|Daemons/'; launchctl_calls
+| Library/Application Support/Quorvandel Connect/set-time-audit.plist
 | bootout gui/65534/com.quorvandel.connect.settime.selftest

@@ -10,7 +10,7 @@
 + i --server 10.0.0.6 --name 'Lab "B" — 2' --interval 90; flat "$STATE/before-setup.plist"
 | Setting up Quorvandel Connect -> "" (10.0.0.5), every 1 minute
 | Done. This Mac syncs with "" (10.0.0.5) at startup and every 1 minute.
-| last-sync sync-now
+| last-attempt.plist last-sync sync-now
 | Setting up Quorvandel Connect -> "Lab "B" — 2" (10.0.0.6), every 90 seconds
 | Done. This Mac syncs with "Lab "B" — 2" (10.0.0.6) at startup and every 90 seconds.
 | <dict><key>usingNetworkTime</key><true/></dict>

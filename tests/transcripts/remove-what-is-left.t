@@ -9,7 +9,7 @@
 % touch "$STATE/set-time-result" && chown nobody: "$STATE/set-time-result"
 % cd "$ROOT" && cp -p system-time-settings.plist clock-set-to var/log/quorvandel-connect.log "$WORK/" && : >/run/quorvandel-standins/launchd/calls.log
 % tree | wc -l
-| 22
+| 24
 
 # The order of events, from the system calls of the tool and its children:
 # the unloads, then the deletions, the settings put back, the state folder

@@ -9,7 +9,7 @@ $ set-time-from-request
 | 0123456789abcdef0123456789abcdef ok clock set to 2026-10-09T21:07:38Z (self-test: not really)
 | 2026-10-09T21:07:38Z
 | 644 nobody:nogroup
-| set-time-grant.plist set-time-request set-time-result
+| set-time-audit.plist set-time-grant.plist set-time-request set-time-result
 
 # launchd runs the job again over the same request: served already, nothing
 # happens. A new request that repeats the last answer's nonce is not executed.

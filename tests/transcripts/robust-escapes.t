@@ -29,3 +29,7 @@ $ sync --server 10.0.0.5
 # log lines), status as root (launchctl, systemsetup), remove.
 % grep -F 'a\x09\x1b[2J\x7f' "$WORK/shown" | sed 's/a\\x09[^ ]*\\ufeffz/E/' | paste -sd';'
 | E;E;  state = E;  time server: E;  E;  E;  E;  state = E;  E;Removed. Time server set back to E (what this Mac had before setup).
+# The sync job's server, as root put it in the job: escaped in status and in the JSON.
+% sync_job '' x sync --server "$(cat "$WORK/e")" && { as_nobody "$TOOL" status | grep 'syncs with'; status_facts .server; } | sed 's/a\\*x09[^ ]*\\*ufeffz/E/'
+|   syncs with E at startup and every 30 minutes
+| ["E"]

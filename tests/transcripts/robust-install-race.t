@@ -21,7 +21,7 @@
 + as_nobody "$TOOL" status | grep -E 'syncs with|time server:|automatically|^  127'
 | installed copy whole
 | 1
-| before-setup.plist com.quorvandel.connect com.quorvandel.connect.selftest.plist last-sync sync-now
+| before-setup.plist com.quorvandel.connect com.quorvandel.connect.selftest.plist last-attempt.plist last-sync sync-now
 |   syncs with 127.0.0.{n} at startup and every 30 minutes
 |   time server: {*}
 |   set time automatically: on

@@ -21,7 +21,7 @@ $ set-time 2026-10-09T21:07:38Z
 +   as_nobody timeout 5 "$TOOL" set-time-from-request; echo "exit $?"; done; ls "$STATE" | paste -sd' '
 | exit 0
 | exit 0
-| before-setup.plist last-sync set-time-grant.plist set-time-request
+| before-setup.plist last-sync set-time-audit.plist set-time-grant.plist set-time-request
 
 # A result file that is a FIFO does not block the replay check: the answer replaces it.
 % rm "$STATE/set-time-request" && mkfifo "$STATE/set-time-result" && chown nobody "$STATE/set-time-result"

@@ -16,5 +16,5 @@ $ set-time 2026-10-09T21:07:37Z --allow-user 65534
 ! 2026-10-09T21:07:37Z is earlier than this Mac's last sync (2026-10-09T21:07:38Z). The clock was not changed.
 ? 1
 % ls -A "$STATE" | paste -sd' '; test -e "$ROOT/clock-set-to" || echo "clock untouched"
-| last-sync set-time-grant.plist set-time-request
+| last-sync set-time-audit.plist set-time-grant.plist set-time-request
 | clock untouched

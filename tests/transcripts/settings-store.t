@@ -7,7 +7,7 @@
 +   '<key>zone</key><array><integer>7</integer></array></dict></plist>' >"$ROOT/system-time-settings.plist"
 + chown nobody:nogroup "$ROOT/system-time-settings.plist"; ln "$ROOT/system-time-settings.plist" "$WORK/before"
 % as_nobody sh -c 'umask 027; exec "$0" install --server 10.0.0.5' "$TOOL" >/dev/null && ls "$STATE" | paste -sd' '
-| last-sync sync-now
+| last-attempt.plist last-sync sync-now
 % F="$ROOT/system-time-settings.plist"; head -c 6 "$F"; echo; settings_now; grep -A2 zone "$F" | tr -d '\t\n'; echo
 + mode "$F"; cat "$WORK/before"; echo; ls -A "$ROOT" | wc -l
 | <?xml 

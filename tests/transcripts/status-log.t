@@ -16,8 +16,8 @@
 |   line 13
 | 12
 
-# Only the last 64 KiB are read, from a line start (what lies before them:
-# status-json.t): the line at the window's edge is kept whole or not at all.
+# Only the last 64 KiB are read, from a line start: the line at the
+# window's edge is kept whole or not at all.
 % for n in 65531 65532; do { echo early; head -c $n /dev/zero | tr '\0' x; printf '\nend\n'; } >"$LOG"; status_lines 'last log lines' | cut -c1-11; done
 |   xxxxxxxxx
 |   end

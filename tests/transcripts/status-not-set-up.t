@@ -18,4 +18,4 @@
 | > == configured time server ==
 | >   (could not read)
 $[root] status --json
-| {"schema":1,"version":"{version}","setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"lastAttempt":null,"offsetSeconds":null,"syncNow":false,"setTimeUser":null,"setTimeRequests":[],"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}
+| {"schema":1,"version":"{version}","setUp":false,"server":null,"intervalSeconds":null,"job":{"loaded":false,"state":null,"runIntervalSeconds":null},"beforeSetup":null,"lastSync":null,"lastAttempt":null,"offsetSeconds":null,"consecutiveFailures":0,"failingSince":null,"syncNow":false,"setTimeUser":null,"setTimeRequests":[],"setTimeRequestCounts":{"ok":0,"refused":0},"configuredTimeServer":null,"logTail":null,"health":"not-set-up"}

@@ -13,4 +13,5 @@
 % at() { date -d "$(sed -n "$1p" "$WORK/out" | cut -c1-20)" +%s; }; d=$(( $(at 5) - $(at 1) )); [ $d -ge 30 ] && [ $d -le 40 ] &&
 + echo "30 to 40 s apart"; ls "$STATE"
 | 30 to 40 s apart
+| last-attempt.plist
 | last-sync

@@ -8,6 +8,7 @@
 % mode "$STATE" "$STATE/last-sync"; ls "$STATE"; ls "$WORK"
 | 755 nobody:nogroup
 | 644 nobody:nogroup
+| last-attempt.plist
 | last-sync
 # Eleven bytes, one of them a line of ten digits: the number and a line feed.
 % r=$(grep -Ex '[1-9][0-9]{9}' "$STATE/last-sync"); now=$(date +%s); wc -c <"$STATE/last-sync"
@@ -22,8 +23,8 @@
 | earlier
 
 # The record is written after the output: a sync whose standard output is a
-# broken pipe dies at its first line and records nothing.
-% rm "$STATE/last-sync"; mkfifo "$WORK/pipe"; exec 4<>"$WORK/pipe" 5>"$WORK/pipe" 4<&-; as_nobody "$TOOL" sync --server 10.0.0.5 >&5
+# broken pipe dies at its first line and records nothing, not even the attempt.
+% rm "$STATE/last-sync" "$STATE/last-attempt.plist"; mkfifo "$WORK/pipe"; exec 4<>"$WORK/pipe" 5>"$WORK/pipe" 4<&-; as_nobody "$TOOL" sync --server 10.0.0.5 >&5
 + echo "killed by signal $(($? - 128))"; ls "$STATE"
 | killed by signal 13
 

@@ -15,7 +15,7 @@ struct Row {
     bool setUp = true, loaded = true;
     std::optional<int64_t> age = 60;
     int64_t interval = 1800;
-    std::optional<int32_t> lastExit = {};        // of the newest attempt in the log
+    int64_t failures = 0;                        // failed attempts in a row
     std::optional<std::string> configured = {};  // the Mac's time server, where it is read
 };
 
@@ -24,21 +24,22 @@ static StatusFacts facts(const Row& row) {
     if (row.setUp) f.job = ConfiguredJob{"10.0.0.5", row.interval};
     f.launchd.loaded = row.loaded;
     if (row.age) f.lastSync = kNow - *row.age;
-    if (row.lastExit) f.log.lastAttempt = SyncAttemptRecord{kNow, "10.0.0.5", *row.lastExit};
+    if (row.failures)
+        f.attempt = AttemptRecord{.server = "10.0.0.5", .exitCode = 1, .consecutiveFailures = row.failures};
     f.timeServer = row.configured;
     return f;
 }
 
 TEST(StatusHealth, FirstRuleThatAppliesWins) {
-    const Row rows[] = {{.health = "not-set-up", .setUp = false, .lastExit = 1},
-                        {.health = "job-not-loaded", .loaded = false, .lastExit = 1},
-                        {.health = "never-synced", .age = {}, .lastExit = 1},
-                        {.health = "failing", .age = 5000, .lastExit = 1, .configured = "10.0.0.9"},
-                        {.health = "failing", .lastExit = -1},
-                        {.health = "ok", .lastExit = 0, .configured = "10.0.0.5"},
+    const Row rows[] = {{.health = "not-set-up", .setUp = false, .failures = 2},
+                        {.health = "job-not-loaded", .loaded = false, .failures = 2},
+                        {.health = "never-synced", .age = {}, .failures = 2},
+                        {.health = "failing", .age = 5000, .failures = 2, .configured = "10.0.0.9"},
+                        // One missed attempt after a success is no failure yet.
+                        {.health = "ok", .failures = 1, .configured = "10.0.0.5"},
                         // Stale is strictly older than twice the interval plus 300 s.
                         {.health = "ok", .age = 3900},
-                        {.health = "stale", .age = 3901, .lastExit = 0, .configured = "10.0.0.9"},
+                        {.health = "stale", .age = 3901, .failures = 1, .configured = "10.0.0.9"},
                         {.health = "ok", .age = 420, .interval = 60},
                         {.health = "stale", .age = 421, .interval = 60},
                         {.health = "ok", .age = -5},
@@ -61,7 +62,8 @@ TEST(StatusJson, BytesThatAreNotUtf8NeverBreakTheDocument) {
 
 TEST(StatusJson, AnOffsetBeyondTheRangeOfADoubleIsNull) {
     StatusFacts f = facts({.health = "ok"});
-    f.log.offsetSeconds = HUGE_VAL;  // what strtod makes of sntp's digits past 1e308
+    // What strtod makes of sntp's digits past 1e308.
+    f.attempt = AttemptRecord{.server = "10.0.0.5", .offsetSeconds = HUGE_VAL};
     EXPECT_NE(statusJson(f, kNow).find(",\"offsetSeconds\":null,"), std::string::npos);
 }
 

@@ -26,4 +26,12 @@ TEST(SntpOutput, LongFailuresKeepEachSntpMessageOnce) {
     for (const auto& [output, code, printed] : cases) EXPECT_EQ(sntpLinesToPrint(output, code), printed) << output;
 }
 
+TEST(SntpOffset, ASignedDecimalBeforePlusMinus) {
+    EXPECT_EQ(sntpOffset("+0.024963 +/- 0.015305 time.apple.com 17.253.4.253"), 0.024963);
+    EXPECT_EQ(sntpOffset("2026-10-09 21:07:38.1 (+0000) -12 +/- 3 x"), -12.0);
+    for (const char* line :
+         {"0.5 +/- 0.1", "+.5 +/- 0.1", "+1e3 +/- 0.1", "x+0.5 +/- 0.1", "+0.5+/- 0.1", "+0.5 +- 0.1", "", "+0. +/- 1"})
+        EXPECT_EQ(sntpOffset(line), std::nullopt) << line;
+}
+
 }  // namespace qc

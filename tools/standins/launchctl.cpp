@@ -9,7 +9,9 @@
 //   edits change nothing), refuses a label that is loaded already, and
 //   returns once the supervisor, when one runs, has the job armed;
 // - bootout <service>: unloads the job; the supervisor ends its running
-//   instance (SIGTERM, SIGKILL after launchd's 20 s ExitTimeOut);
+//   instance (SIGTERM, SIGKILL after launchd's 20 s ExitTimeOut), and bootout
+//   returns once it has sent SIGTERM, so a job that boots itself out ends
+//   before its launchctl returns;
 // - print <service>: state, runs, pid, last exit code and run interval, in
 //   launchd's layout, or launchd's words for a missing service;
 // - the keys Label, ProgramArguments, RunAtLoad, WatchPaths (a path's folder

@@ -78,6 +78,8 @@ bool removeJob(const Service& service) {
     const std::string doomed =
         domainFolder(domainKey(service.domain)) + "/.gone-" + std::to_string(getpid()) + "-" + service.label;
     if (rename(jobFolder(service.domain, service.label).c_str(), doomed.c_str()) != 0) return false;
+    const int64_t deadline = monotonicMs() + kPatienceMs;
+    while (supervisorAlive() && !pathExists(doomed + "/" + kUnloadedMark) && monotonicMs() < deadline) usleep(5000);
     deleteJobDir(doomed);
     return true;
 }

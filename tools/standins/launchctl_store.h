@@ -20,6 +20,9 @@ inline constexpr size_t kMaxPlistBytes = 1 << 20;
 // Written into a job's folder by the supervisor once the job is armed and its
 // RunAtLoad run started.
 inline constexpr const char* kLoadedMark = "loaded";
+// Written into a booted-out job's folder by the supervisor once it has let
+// the job go and sent its running instance SIGTERM.
+inline constexpr const char* kUnloadedMark = "unloaded";
 
 struct LoadedJob {
     std::string plist;  // the bytes read at bootstrap
@@ -29,7 +32,9 @@ struct LoadedJob {
 std::optional<LoadedJob> readLoadedJob(const Service& service);
 // False when the label is loaded already, or the job could not be stored.
 bool addJob(const Domain& domain, const std::string& label, std::string_view plist);
-// False when the job was not loaded.
+// False when the job was not loaded. As launchd's, it returns only once a
+// running instance has been told to end (the supervisor's mark, when one
+// runs): a job that boots itself out ends in this wait.
 bool removeJob(const Service& service);
 
 std::string domainFolder(const std::string& key);

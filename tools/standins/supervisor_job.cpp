@@ -91,4 +91,8 @@ void dropBook(const SupervisedJob& job, const char* name) {
     if (stillLoaded(job)) (void)unlinkat(job.dirFd, name, 0);
 }
 
+void markUnloaded(const SupervisedJob& job) {
+    if (job.dirFd >= 0) (void)writeAtAtomic(job.dirFd, kUnloadedMark, "1\n");
+}
+
 }  // namespace standin

@@ -50,5 +50,8 @@ bool readWatches(SupervisedJob& job);
 // write that races the bootout may leave its hidden folder behind).
 void writeBook(const SupervisedJob& job, const char* name, long long value);
 void dropBook(const SupervisedJob& job, const char* name);
+// Tells the bootout that unloaded the job, in the folder it renamed away,
+// that the job has been let go.
+void markUnloaded(const SupervisedJob& job);
 
 }  // namespace standin

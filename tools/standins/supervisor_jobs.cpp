@@ -82,14 +82,16 @@ void loadJob(Supervisor& sup, const std::string& key, const FoundJob& found) {
     sup.jobs[key] = std::move(job);
 }
 
-// Bootout: timers and watches stop at once, a running instance gets SIGTERM.
+// Bootout: timers and watches stop at once, a running instance gets SIGTERM,
+// and only then may the bootout return.
 void retireJob(Supervisor& sup, std::unique_ptr<SupervisedJob> job, int64_t now) {
     say("unloaded " + nameOf(*job));
-    closeJob(*job);
     job->pending = false;
     job->settleAt.reset();
+    if (job->pid) (void)kill(job->pid, SIGTERM);
+    markUnloaded(*job);
+    closeJob(*job);
     if (!job->pid) return;
-    (void)kill(job->pid, SIGTERM);
     job->killAt = now + kExitTimeoutMs;
     sup.retired.push_back(std::move(job));
 }
