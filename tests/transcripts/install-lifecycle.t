@@ -24,6 +24,13 @@ $ install --server 127.0.0.1 --name "Lab clock" --interval 900
 % cd "$STATE" && mode . sync-now
 | 755 nobody:nogroup
 | 666 nobody:nogroup
+# What a Mac would be asked: the installed copy, the state folder, the
+# trigger and the job list (in test mode they stay the caller's).
+% asked com.quorvandel.connect; asked 'Quorvandel Connect'; asked sync-now; asked com.quorvandel.connect.selftest.plist
+| chown root:wheel,chmod 755,xattr -dr com.apple.quarantine
+| chown 0:0
+| chown root:wheel,chmod 666
+| chown root:wheel,chmod 644
 # The settings from before setup, and the ones install made.
 % flat "$STATE/before-setup.plist"; flat "$ROOT/system-time-settings.plist"
 | <dict><key>timeServer</key><string>10.0.0.5</string><key>usingNetworkTime</key><false/></dict>
