@@ -24,20 +24,16 @@ static std::string marker(unsigned type, size_t count) {
 }
 // A container naming each of refs, a dictionary beside a key or value that is object `other`.
 static std::string naming(Via via, const std::vector<uint32_t>& refs, uint32_t other) {
-    std::vector<uint32_t> all(via == kValue ? refs.size() : 0, other);
-    all.insert(all.end(), refs.begin(), refs.end());
-    if (via == kKey) all.resize(2 * refs.size(), other);
-    std::string bytes = marker(via == kKey || via == kValue ? 0xD : via, refs.size());
-    for (uint32_t ref : all) bytes += be32(ref);
-    return bytes;
+    std::string keys, values;
+    for (uint32_t ref : refs) keys += be32(via == kValue ? other : ref), values += be32(via == kKey ? other : ref);
+    return marker(via >= kKey ? 0xD : via, refs.size()) + keys + (via >= kKey ? values : "");
 }
 // A binary list of the objects, the first its root, references four bytes wide.
 static std::string binaryList(const std::vector<std::string>& objects) {
     std::string bytes = "bplist00", table;
     for (const std::string& object : objects) table += be32(uint32_t(bytes.size())), bytes += object;
-    const std::string tableAt = be32(uint32_t(bytes.size()));
-    return bytes + table + std::string(6, '\0') + "\x04\x04" + std::string(4, '\0') + be32(uint32_t(objects.size())) +
-           std::string(12, '\0') + tableAt;
+    const std::string trailer = std::string("\0\0\0\0\0\0\x04\x04\0\0\0\0", 12) + be32(uint32_t(objects.size()));
+    return bytes + table + trailer + std::string(12, '\0') + be32(uint32_t(bytes.size()));
 }
 // A leaf of the marker type: strings and data of `size` bytes as libplist holds them, or an integer or a date.
 static std::string leaf(unsigned type, size_t size) {
@@ -52,10 +48,9 @@ static std::string shared(Via via, const std::string& object, uint32_t uses) {
 }
 // Containers that each name the next, levels deep with the leaf at the bottom.
 static std::string chain(Via via, const std::string& bottom, uint32_t levels) {
-    std::vector<std::string> objects;
-    for (uint32_t i = 0; i + 1 < levels; ++i) objects.push_back(naming(via, {i + 1}, levels));
-    objects.push_back(bottom);
-    objects.push_back(leaf(0x5, 1));
+    std::vector<std::string> objects(levels - 1), ends{bottom, leaf(0x5, 1)};
+    for (uint32_t i = 0; i + 1 < levels; ++i) objects[i] = naming(via, {i + 1}, levels);
+    objects.insert(objects.end(), ends.begin(), ends.end());
     return binaryList(objects);
 }
 
