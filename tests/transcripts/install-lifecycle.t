@@ -19,16 +19,12 @@ $ install --server 127.0.0.1 --name "Lab clock" --interval 900
 # nothing else was made (the tree after remove: remove-what-is-left.t).
 % tree | wc -l; find "$ROOT/usr" "$ROOT/var" ! -type d
 | 16
-# The state folder, and the sync-now trigger anyone may touch (the record's
-# mode: sync-record.t; the trigger is empty: install-display.t).
-% cd "$STATE" && mode . sync-now
+# The state folder; what a Mac would be asked for the installed copy, the
+# sync-now trigger anyone may touch and the job list (in test mode they stay
+# the caller's; the record's mode: sync-record.t; the trigger: install-display.t).
+% mode "$STATE"; asked com.quorvandel.connect; asked sync-now; asked com.quorvandel.connect.selftest.plist
 | 755 nobody:nogroup
-| 666 nobody:nogroup
-# What a Mac would be asked: the installed copy, the state folder, the
-# trigger and the job list (in test mode they stay the caller's).
-% asked com.quorvandel.connect; asked 'Quorvandel Connect'; asked sync-now; asked com.quorvandel.connect.selftest.plist
 | chown root:wheel,chmod 755,xattr -dr com.apple.quarantine
-| chown 0:0
 | chown root:wheel,chmod 666
 | chown root:wheel,chmod 644
 # The settings from before setup, and the ones install made.
