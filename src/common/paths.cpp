@@ -72,7 +72,8 @@ Paths buildPaths(const PathInputs& in) {
 
 std::optional<TestModePaths> testModePaths(const Paths& p, const PathInputs& in) {
     if (!p.testMode()) return std::nullopt;
-    TestModePaths t{*p.kTestRoot, p.rooted("/clock-set-to"), std::nullopt, p.rooted("/system-time-settings.plist")};
+    TestModePaths t{*p.kTestRoot, p.rooted("/clock-set-to"), std::nullopt, p.rooted("/system-time-settings.plist"),
+                    p.rooted("/mac-calls")};
     auto sntp = in.getenv("QUORVANDEL_CONNECT_TEST_SNTP");
     if (sntp && !sntp->empty()) t.kSntpStandIn = *sntp;
     return t;

@@ -51,13 +51,15 @@ struct PathInputs {
 Paths buildPaths(const PathInputs& in);
 
 // What only test mode's platform uses: the files under the test root that
-// stand for the Mac's clock and time settings, and the program run in place
-// of sntp, passed on to the jobs with the test root.
+// stand for the Mac's clock and time settings, the record of what a Mac
+// would be asked, and the program run in place of sntp, passed on to the
+// jobs with the test root.
 struct TestModePaths {
     std::string kTestRoot;
     std::string kFakeClockPath;
     std::optional<std::string> kSntpStandIn;
     std::string kFakeSettingsPath;
+    std::string kMacCallsPath;
 };
 // Absent outside test mode.
 std::optional<TestModePaths> testModePaths(const Paths& p, const PathInputs& in);

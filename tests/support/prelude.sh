@@ -73,8 +73,12 @@ plist() { plistutil -i "$1" -f xml -o - 2>/dev/null || plistutil -i "$1" -o -; }
 mode() { stat -c '%a %U:%G' "$@"; }
 # Sets a file's modification time to $2 seconds ago (negative: in the future).
 age() { touch -d "@$(( $(date +%s) - $2 ))" "$1"; }
-# The test root's files, one path a line, relative to it.
-tree() { (cd "$ROOT" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort); }
+# The test root's files, one path a line, relative to it, without the record
+# of what a Mac would be asked (mac-calls: "chown 501:0 <path>", ...).
+tree() { (cd "$ROOT" && find . -mindepth 1 ! -path ./mac-calls | sed 's|^\./||' | LC_ALL=C sort); }
+# What a Mac would have been asked to do to the files whose path ends in $1,
+# on one line: "chown root:wheel,chmod 666".
+asked() { grep -- "/$1\$" "$ROOT/mac-calls" | uniq | sed 's| Library/.*||' | paste -sd, -; }
 # Fails, with Python's complaint, unless standard input is one JSON document.
 json_ok() { python3 -c 'import json, sys; json.load(sys.stdin)'; }
 # A launchd job property list on standard output: job_plist LABEL KEYS-XML ARG...

@@ -3,10 +3,12 @@
 # job (its form: jobs-write-and-load). "+" is not shown.
 $ allow-set-time --user +65534
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
-% cd "$STATE" && mode set-time-request set-time-grant.plist && wc -c <set-time-request
+# A Mac would give the request file to the user, with group wheel.
+% cd "$STATE" && mode set-time-request set-time-grant.plist && wc -c <set-time-request && asked set-time-request
 | 600 nobody:nogroup
 | 644 nobody:nogroup
 | 0
+| chown 65534:0
 
 # Granting another user replaces the grant and discards the old request (the
 # job is reloaded: jobs-write-and-load.t); the last answer is not part of the

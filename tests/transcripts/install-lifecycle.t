@@ -19,11 +19,14 @@ $ install --server 127.0.0.1 --name "Lab clock" --interval 900
 # nothing else was made (the tree after remove: remove-what-is-left.t).
 % tree | wc -l; find "$ROOT/usr" "$ROOT/var" ! -type d
 | 17
-# The state folder, and the sync-now trigger anyone may touch (the record's
-# mode: sync-record.t; the trigger is empty: install-display.t).
-% cd "$STATE" && mode . sync-now
+# The state folder; what a Mac would be asked for the installed copy, the
+# sync-now trigger anyone may touch and the job list (in test mode they stay
+# the caller's; the record's mode: sync-record.t; the trigger: install-display.t).
+% mode "$STATE"; asked com.quorvandel.connect; asked sync-now; asked com.quorvandel.connect.selftest.plist
 | 755 nobody:nogroup
-| 666 nobody:nogroup
+| chown root:wheel,chmod 755,xattr -dr com.apple.quarantine
+| chown root:wheel,chmod 666
+| chown root:wheel,chmod 644
 # The settings from before setup, and the ones install made.
 % flat "$STATE/before-setup.plist"; flat "$ROOT/system-time-settings.plist"
 | <dict><key>timeServer</key><string>10.0.0.5</string><key>usingNetworkTime</key><false/></dict>

@@ -1,6 +1,6 @@
-# Writing a job: its folder and the log's folder are made, the property list
-# is XML with sorted keys, chmod 644 runs even under umask 077, and launchd
-# is asked bootout, print, bootstrap, print.
+# Writing a job: the property list is XML with sorted keys, it would be
+# root:wheel 644 on a Mac, and launchd is asked bootout, print, bootstrap,
+# print.
 % as_nobody sh -c 'umask 077; exec "$0" allow-set-time --user 65534' "$TOOL"
 | User 65534 can now set this Mac's clock from Quorvandel Connect without a password.
 # The set-the-clock job; without a stand-in for sntp the jobs get only the
@@ -11,11 +11,8 @@
 | 		<key>QUORVANDEL_CONNECT_TEST_ROOT</key>
 | 		<string>set-time-from-request</string>
 | 		<string>{root}/Library/Application Support/Quorvandel Connect/set-time-request</string>
-% cd "$ROOT" && mode var var/log Library/LaunchDaemons Library/LaunchDaemons/*
-| 700 nobody:nogroup
-| 700 nobody:nogroup
-| 700 nobody:nogroup
-| 644 nobody:nogroup
+% asked com.quorvandel.connect.settime.selftest.plist
+| chown root:wheel,chmod 644
 % launchctl_calls | tee "$WORK/calls"
 | bootout gui/65534/com.quorvandel.connect.settime.selftest
 | print gui/65534/com.quorvandel.connect.settime.selftest

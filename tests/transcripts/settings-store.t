@@ -15,7 +15,7 @@
 | <key>zone</key><array><integer>7</integer>
 | 640 nobody:nogroup
 | <plist><dict><key>timeServer</key><integer>5</integer><key>usingNetworkTime</key><string>on</string><key>zone</key><array><integer>7</integer></array></dict></plist>
-| 3
+| 4
 
 # A binary store is read like any other: install saves what it held, remove
 # puts it back, automatic time off included.
@@ -39,4 +39,4 @@
 # nothing is stored, while install makes its own folders.
 = QUORVANDEL_CONNECT_TEST_ROOT=$WORK/new
 % as_nobody "$TOOL" install --server 10.0.0.8 >/dev/null && ls "$WORK/new" | paste -sd' '
-| Library var
+| Library mac-calls var

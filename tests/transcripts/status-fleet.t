@@ -53,7 +53,7 @@
 | Removed. Time server set back to time.apple.com (Apple's default).
 | Forgot package 'com.example.quorvandel-connect' on '/'.
 | <result>not-installed</result> <result>not-installed</result> Quorvandel Connect: not-installed 1
-| system-time-settings.plist var/log/quorvandel-connect.log
+| mac-calls system-time-settings.plist var/log/quorvandel-connect.log
 
 # The log's rotation: newsyslog.conf's syntax, and the mode the log has.
 % conf="$SRC/fleet/newsyslog.d/com.quorvandel.connect.conf" && "$SRC/scripts/check-newsyslog" "$conf" && echo $(grep -v '^#' "$conf") / $(mode "$LOG")
