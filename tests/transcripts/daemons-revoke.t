@@ -3,7 +3,7 @@
 # the job answers and its line reaches the log, and only then does it take
 # the grant away and boot itself out, which ends it there (SIGTERM, 15), as
 # launchd ends a job that is booted out.
-% grant && as_nobody "$SRC/tools/companion/quorvandel-companion" --timeout 300 revoke; echo "exit $?"; sup=/run/quorvandel-standins/supervisor.log
+% grant && as_nobody "$SRC/tools/companion/quorvandel-companion" --timeout 120 revoke; echo "exit $?"; sup=/run/quorvandel-standins/supervisor.log
 + wait_for "grep -q 'ended after its bootout' $sup" && grep -o 'settime.selftest ended.*' $sup; ls "$STATE" | paste -sd' '; cat "$LOG"
 | revoked this Mac asks for an administrator password again.
 | exit 0
